@@ -1,0 +1,19 @@
+#include "app/ZeitApp.h"
+
+#include "platform/Services.h"
+#include "ui/HauptDlg.h"
+
+namespace hv {
+
+bool ZeitApp::InitInstance() {
+    InitCommonControls();
+    // The framework's per-user settings key; the program stores nothing there.
+    SetRegistryKey("Quorrin");
+    HauptDlg dlg;
+    SetMainDialog(&dlg);
+    dlg.DoModal();
+    SetMainDialog(nullptr);
+    return false;
+}
+
+}  // namespace hv

@@ -1,0 +1,18 @@
+#include "model/InstallDirectory.h"
+
+#include "platform/Services.h"
+
+namespace hv {
+
+std::string InstallDirectory() {
+    std::string dir = ReadRegistryValue(RegistryRoot::LocalMachine, kProductKey, kProductDirValue).value_or("");
+    // A string value carries its terminating NUL; a C string ends at the first.
+    const auto nul = dir.find('\0');
+    if (nul != std::string::npos) dir.resize(nul);
+    if (dir.empty()) dir = ModuleDirectory();
+    return dir;
+}
+
+std::string SettingsPathIn(const std::string& directory) { return directory + kSettingsFileName; }
+
+}  // namespace hv

@@ -1,0 +1,91 @@
+#pragma once
+// The one record that every handler of the main window reads and changes:
+// the four daily alarm times, the countdown, the stopwatch, which slot the
+// shared buttons act on, and a few window-level flags.
+#include <array>
+#include <atomic>
+#include <cstdint>
+#include <string>
+
+namespace hv {
+
+// In hours, minutes and seconds alike: no countdown exists, or the stopwatch
+// has no value. An entry can never produce it (minutes and seconds are
+// carried into 0..59).
+constexpr std::int32_t kNoValue = 100;
+
+// Which slot Start, Stopp and the two extra-function buttons act on. The
+// values are not in screen order; an alarm slot is 1 or a value above 3.
+enum class SlotSelector : std::int32_t {
+    None = 0,
+    Alarm1 = 1,
+    Countdown = 2,
+    Stopwatch = 3,
+    Alarm2 = 4,
+    Alarm3 = 5,
+    Alarm4 = 6,
+};
+
+constexpr int kAlarmSlotCount = 4;
+
+// Alarm slot index 0..3 for an alarm selector value, -1 for the others.
+constexpr int AlarmIndexOf(SlotSelector s) {
+    switch (s) {
+        case SlotSelector::Alarm1: return 0;
+        case SlotSelector::Alarm2: return 1;
+        case SlotSelector::Alarm3: return 2;
+        case SlotSelector::Alarm4: return 3;
+        default: return -1;
+    }
+}
+
+struct AlarmSlot {
+    bool active = false;   // armed: compared against the time of day each second
+    bool ringing = false;  // continuous alarm waiting for "Alarm aus"
+    // The target as two-digit texts; the tick compares texts, not numbers.
+    std::string hourText;
+    std::string minuteText;
+    std::string secondText;
+};
+
+struct CountdownState {
+    bool active = false;
+    bool ringing = false;
+    std::int32_t hours = kNoValue;
+    std::int32_t minutes = kNoValue;
+    std::int32_t seconds = kNoValue;
+
+    bool HasValue() const { return !(hours == kNoValue && minutes == kNoValue && seconds == kNoValue); }
+};
+
+// Shared with the stopwatch's worker thread: every field is read and written
+// whole, so atomics make that explicit without a lock.
+struct StopwatchState {
+    std::atomic<bool> running{false};
+    std::atomic<std::int32_t> hours{kNoValue};
+    std::atomic<std::int32_t> minutes{kNoValue};
+    std::atomic<std::int32_t> seconds{kNoValue};
+    std::atomic<std::int32_t> tenths{0};
+
+    bool HasValue() const { return !(hours == kNoValue && minutes == kNoValue && seconds == kNoValue); }
+};
+
+struct TimekeepingState {
+    std::array<AlarmSlot, kAlarmSlotCount> alarms{};
+    CountdownState countdown;
+    StopwatchState stopwatch;
+    SlotSelector selector = SlotSelector::None;
+
+    bool hourlySignalPending = false;   // "Alarm aus" enabled for an hourly signal
+    bool inTray = false;                // window hidden in the notification area
+    bool hourlySignalOn = false;        // mirror of "Stundensignal" for the tray tip
+    bool minimiseOnFirstPaint = false;  // a paint hides the window into the tray
+
+    bool AnyAlarmActive() const {
+        for (const auto& a : alarms)
+            if (a.active) return true;
+        return false;
+    }
+};
+
+}  // namespace hv

@@ -1,0 +1,39 @@
+#pragma once
+// The application object: exactly one static instance; the backend's entry
+// point runs InitInstance and ends the process when it returns false.
+#include <string>
+
+namespace hv {
+
+class Dialog;
+
+class Application {
+public:
+    Application();
+    virtual ~Application();
+    Application(const Application&) = delete;
+    Application& operator=(const Application&) = delete;
+
+    static Application* Current();
+
+    virtual bool InitInstance() { return true; }
+
+    // The program file's name without its extension; caption of message boxes.
+    const std::string& Name() const { return m_name; }
+    void SetName(std::string name) { m_name = std::move(name); }
+    void SetRegistryKey(std::string company) { m_registryKey = std::move(company); }
+    const std::string& RegistryKeyName() const { return m_registryKey; }
+    void SetMainDialog(Dialog* dialog) { m_mainDialog = dialog; }
+    Dialog* MainDialog() const { return m_mainDialog; }
+
+private:
+    std::string m_name;
+    std::string m_registryKey;
+    Dialog* m_mainDialog = nullptr;
+};
+
+// Caption for message boxes: the application's name, or "Horovant" when no
+// application object exists (tests that run a dialog alone).
+std::string AppName();
+
+}  // namespace hv

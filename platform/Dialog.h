@@ -1,0 +1,58 @@
+#pragma once
+// Modal dialog base: built on a dialog template of the resources, run by our
+// own modal loop (created modeless, owner disabled, IsDialogMessage pump until
+// EndDialog), with controls bound by id and messages looked up in a typed map.
+// Messages reach the dialog through Dispatch, which no exception leaves.
+#include "platform/Handles.h"
+#include "platform/MessageMap.h"
+#include "platform/Window.h"
+
+namespace hv {
+
+class Dialog {
+public:
+    explicit Dialog(int templateId) : m_templateId(templateId) {}
+    virtual ~Dialog() = default;
+    Dialog(const Dialog&) = delete;
+    Dialog& operator=(const Dialog&) = delete;
+
+    // Runs the dialog modally; returns the value given to EndDialog, or -1
+    // when the window could not be created.
+    int DoModal(Window owner = Window());
+    void EndDialog(int result);
+
+    int TemplateId() const { return m_templateId; }
+    const Window& Wnd() const { return m_wnd; }
+    Window Item(int id) const { return m_wnd.Item(id); }
+    bool IsEnded() const { return m_ended; }
+    int Result() const { return m_result; }
+
+    // Entry point of the backends for every message of the dialog window.
+    // Returns true when the message was handled; never throws.
+    bool Dispatch(unsigned message, WParam w, LParam l, LResult& result) noexcept;
+
+    // Backend bookkeeping: the window exists (before WM_INITDIALOG) / is gone.
+    void AttachWindow(WindowHandle h) { m_wnd.Attach(h); }
+    void ResetModalState() { m_ended = false; m_result = -1; }
+
+protected:
+    // Binds the controls to members (the framework's DoDataExchange).
+    virtual void DoDataExchange() {}
+    // Base: runs DoDataExchange. Returns true to let the dialog manager set
+    // the focus to the first tab stop.
+    virtual bool OnInitDialog();
+    // The derived class's message map; the base handles IDOK and IDCANCEL.
+    virtual bool HandleMessage(const Message& m, LResult& result);
+    virtual void OnOK() { EndDialog(cmd::kOk); }
+    virtual void OnCancel() { EndDialog(cmd::kCancel); }
+
+    void Bind(Control& control, int id) { control.Attach(m_wnd.Item(id).Handle()); }
+
+private:
+    int m_templateId;
+    Window m_wnd;
+    bool m_ended = false;
+    int m_result = -1;
+};
+
+}  // namespace hv

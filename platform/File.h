@@ -1,0 +1,53 @@
+#pragma once
+// The file object: always opened without sharing (exclusive), as the settings
+// file requires. Every call reports its outcome as a FileError; nothing throws.
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+namespace hv {
+
+enum class FileError {
+    None,
+    NotFound,          // file or path missing
+    AccessDenied,      // read-only file, no permission, or a directory
+    SharingViolation,  // another program holds the file open
+    DiskFull,          // a write could not write all its bytes
+    BadSeek,
+    InvalidPath,
+    Generic,
+};
+
+class File {
+public:
+    enum Mode : unsigned {
+        kRead = 0x0000,    // existing file, read access
+        kWrite = 0x0001,   // existing file, write access, never truncated
+        kCreate = 0x1000,  // with kWrite: create, or truncate an existing file
+    };
+
+    File() = default;
+    ~File() { Close(); }
+    File(const File&) = delete;
+    File& operator=(const File&) = delete;
+
+    FileError Open(const std::string& path, unsigned mode);
+    bool IsOpen() const { return m_handle != 0; }
+    const std::string& Path() const { return m_path; }
+
+    FileError Seek(std::uint64_t offset);
+    // Reads up to `size` bytes; `got` receives the count (short at the end).
+    FileError Read(void* buffer, std::size_t size, std::size_t& got);
+    // Writes all `size` bytes or reports why not.
+    FileError Write(const void* data, std::size_t size);
+    void Close();
+
+private:
+    std::uintptr_t m_handle = 0;
+    std::string m_path;
+};
+
+// The full path the platform resolves `path` to (GetFullPathName), for messages.
+std::string FullPathOf(const std::string& path);
+
+}  // namespace hv

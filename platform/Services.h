@@ -1,0 +1,81 @@
+#pragma once
+// Thin services of the platform: registry, sound, shell, notification-area
+// icon, clocks, the module's own path. Each backend implements them; the
+// headless one records every call for the tests.
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "platform/Handles.h"
+#include "platform/Window.h"
+
+namespace hv {
+
+// --- registry ----------------------------------------------------------------
+enum class RegistryRoot { LocalMachine, CurrentUser };
+
+// The whole data of a value as its bytes (any type), or nothing when the key
+// or value is missing. Never cut to a buffer size.
+std::optional<std::string> ReadRegistryValue(RegistryRoot root, std::string_view key, std::string_view valueName);
+
+// RegOpenKeyEx with the given access; closed by the destructor.
+class RegistryKey {
+public:
+    RegistryKey(RegistryRoot root, std::string_view key, unsigned access);
+    ~RegistryKey();
+    RegistryKey(const RegistryKey&) = delete;
+    RegistryKey& operator=(const RegistryKey&) = delete;
+    bool IsOpen() const { return m_key != 0; }
+    bool SetValue(std::string_view name, unsigned type, const void* data, std::uint32_t size) const;
+    bool DeleteValue(std::string_view name) const;
+
+private:
+    std::uintptr_t m_key = 0;
+};
+
+constexpr unsigned kKeyWrite = 0x20006;
+constexpr unsigned kRegExpandSz = 2;
+
+// --- sound -------------------------------------------------------------------
+// sndPlaySound: `name` empty with flags 0 stops whatever plays.
+void PlaySoundFile(std::optional<std::string> name, unsigned flags);
+
+// --- shell -------------------------------------------------------------------
+// ShellExecute(no owner, "open", file, no parameters, no directory, show).
+void ShellOpen(std::string_view file, int showCommand);
+
+// --- notification-area icon ---------------------------------------------------
+struct TrayIconData {
+    Window window;
+    unsigned id = 0;
+    unsigned flags = 0;
+    unsigned callbackMessage = 0;
+    IconHandle icon{};
+    std::string tip;  // copied into the 64-character tip with lstrcpyn
+};
+// Shell_NotifyIcon with the 88-byte first form of NOTIFYICONDATA.
+bool NotifyIcon(unsigned action, const TrayIconData& data);
+// The message id Explorer broadcasts when the taskbar is (re)created.
+unsigned TaskbarCreatedMessage();
+
+// --- clocks ------------------------------------------------------------------
+struct LocalTime {
+    int year = 1970, month = 1, day = 1;  // month 1-12, day 1-31
+    int hour = 0, minute = 0, second = 0;
+    int dayOfWeek = 5;                     // 1 = Sunday ... 7 = Saturday
+};
+std::int64_t WallClockSeconds();                 // seconds since 1970-01-01 UTC
+std::int64_t WallClockMilliseconds();            // the same, in ms
+LocalTime ToLocalTime(std::int64_t epochSeconds);  // machine's zone and DST rules
+std::int64_t MonotonicMilliseconds();
+void SleepMilliseconds(unsigned ms);
+
+// --- the program's module ---------------------------------------------------
+std::string ModuleFileName();    // full path of the running executable
+std::string ModuleDirectory();   // the same without the file name, ending in a backslash
+
+// --- application-wide ---------------------------------------------------------
+void InitCommonControls();
+
+}  // namespace hv

@@ -1,0 +1,75 @@
+#pragma once
+// A window or control, by handle. Controls are reached through the dialog by
+// id and bound to members (see Dialog::Bind). Texts are ANSI (code page 1252)
+// bytes, as the ANSI Win32 calls take them.
+#include <string>
+#include <string_view>
+
+#include "platform/Handles.h"
+
+namespace hv {
+
+class Window {
+public:
+    Window() = default;
+    explicit Window(WindowHandle h) : m_handle(h) {}
+
+    WindowHandle Handle() const { return m_handle; }
+    bool IsValid() const { return static_cast<bool>(m_handle); }
+    void Attach(WindowHandle h) { m_handle = h; }
+
+    Window Item(int id) const;  // GetDlgItem
+    int ControlId() const;      // GetDlgCtrlID
+
+    std::string Text() const;
+    void SetText(std::string_view text) const;
+
+    void Enable(bool on) const;
+    bool IsEnabled() const;
+
+    int Check() const;  // BM_GETCHECK
+    void SetCheck(int state) const;
+
+    void Focus() const;  // SetFocus
+    // EM_SETSEL first..last followed by EM_SCROLLCARET.
+    void SelectText(int first, int last) const;
+
+    void Show(int showCommand) const;
+    bool IsVisible() const;
+    bool IsIconic() const;
+
+    void SetFont(FontHandle font, bool redraw) const;  // WM_SETFONT
+    void SetIcon(IconHandle icon, bool big) const;     // WM_SETICON
+    void Invalidate(bool erase) const;
+    void Update() const;  // UpdateWindow: paints now if anything is invalid
+    Rect ClientRect() const;
+
+    bool SetTimer(unsigned id, unsigned periodMs) const;
+    bool Post(unsigned message, WParam w, LParam l) const;
+    LResult Send(unsigned message, WParam w, LParam l) const;
+
+    friend bool operator==(const Window& a, const Window& b) { return a.m_handle == b.m_handle; }
+
+private:
+    WindowHandle m_handle{};
+};
+
+// A control bound to a dialog member by id (the framework's DDX_Control).
+using Control = Window;
+
+// The window that has the keyboard focus in this thread, or none.
+Window FocusedWindow();
+
+// The system menu of a window (GetSystemMenu without reverting).
+class SystemMenu {
+public:
+    explicit SystemMenu(const Window& owner);
+    bool Exists() const { return m_menu != 0; }
+    void AppendSeparator() const;
+    void AppendString(unsigned commandId, std::string_view text) const;
+
+private:
+    std::uintptr_t m_menu = 0;
+};
+
+}  // namespace hv

@@ -1,0 +1,86 @@
+// Resource ids of Horovant. Included by the .rc files and by the C++ code.
+#pragma once
+
+#define IDD_INFO 100
+#define IDS_ABOUTBOX 101
+#define IDD_HAUPT 102
+#define IDR_MAINFRAME 128
+#define IDI_ACTIVE 130
+#define IDB_BANNER 131
+#define IDD_BESCHRIFTUNG 132
+#define IDB_ARROW 133
+#define IDB_LOGO 134
+
+#define IDM_ABOUTBOX 0x0010
+
+// Controls the code never addresses (labels, group boxes, pictures).
+#ifndef IDC_STATIC
+#define IDC_STATIC -1
+#endif
+
+// Main window (template 102)
+#define IDC_CLOCK 1000
+#define IDC_START 1001
+#define IDC_STOP 1003
+#define IDC_ALARM1_SEC 1004
+#define IDC_ALARM1_CHECK 1005
+#define IDC_ALARM1_HOUR 1006
+#define IDC_ALARM1_MIN 1007
+#define IDC_COUNTDOWN_CHECK 1008
+#define IDC_COUNTDOWN_SEC 1009
+#define IDC_COUNTDOWN_HOUR 1010
+#define IDC_COUNTDOWN_MIN 1011
+#define IDC_ALARM1_OVERVIEW 1012
+#define IDC_STOPWATCH_CHECK 1013
+#define IDC_EXTRA1 1014
+#define IDC_DATE 1015
+#define IDC_COUNTDOWN_OVERVIEW 1016
+#define IDC_STOPWATCH_OVERVIEW 1017
+#define IDC_ALARM_OFF 1018
+#define IDC_EXTRA2 1019
+#define IDC_STATUS 1020
+#define IDC_INFO 1021
+#define IDC_SOUND 1022
+#define IDC_HOURLY_SIGNAL 1023
+#define IDC_ALARM2_SEC 1024
+#define IDC_START_MINIMIZED 1025
+#define IDC_ALARM2_CHECK 1026
+#define IDC_ALARM2_HOUR 1027
+#define IDC_ALARM2_MIN 1028
+#define IDC_ALARM3_SEC 1029
+#define IDC_ALARM3_CHECK 1030
+#define IDC_ALARM3_HOUR 1031
+#define IDC_ALARM3_MIN 1032
+#define IDC_ALARM4_SEC 1033
+#define IDC_ALARM4_CHECK 1034
+#define IDC_ALARM4_HOUR 1035
+#define IDC_ALARM4_MIN 1036
+#define IDC_ALARM2_OVERVIEW 1037
+#define IDC_ALARM3_OVERVIEW 1038
+#define IDC_ALARM4_OVERVIEW 1039
+#define IDC_CONTINUOUS_ALARM 1040
+#define IDC_LABELS 1041
+#define IDC_AUTOSTART 1053
+#define IDC_TRAY 3
+
+// Label editor (template 132)
+#define IDC_LABEL_IN1 1042
+#define IDC_LABEL_SET1 1043
+#define IDC_LABEL_IN2 1044
+#define IDC_LABEL_IN3 1045
+#define IDC_LABEL_IN4 1046
+#define IDC_LABEL_CUR1 1047
+#define IDC_LABEL_SET2 1048
+#define IDC_LABEL_SET3 1049
+#define IDC_LABEL_SET4 1050
+#define IDC_LABEL_SET5 1051
+#define IDC_LABEL_STATUS 1052
+#define IDC_LABEL_CUR2 1053
+#define IDC_LABEL_CUR3 1054
+#define IDC_LABEL_CUR4 1055
+#define IDC_LABEL_CUR5 1056
+#define IDC_LABEL_IN5 1008
+
+// About window (template 100)
+#define IDC_MAIL 1026
+#define IDC_HOMEPAGE 1027

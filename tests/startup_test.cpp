@@ -1,0 +1,208 @@
+// Start-up of the main window, headless: the states a settings record gives,
+// where the settings file is looked for, and how the window ends.
+#include <gtest/gtest.h>
+
+#include "app/ZeitApp.h"
+#include "model/SettingsRecord.h"
+#include "res/resource.h"
+#include "tests/support/Scenario.h"
+
+namespace hv::test {
+namespace {
+
+const int kEntryFields[] = {IDC_ALARM1_HOUR, IDC_ALARM1_MIN, IDC_ALARM1_SEC, IDC_ALARM2_HOUR, IDC_ALARM2_MIN,
+                            IDC_ALARM2_SEC, IDC_ALARM3_HOUR, IDC_ALARM3_MIN, IDC_ALARM3_SEC, IDC_ALARM4_HOUR,
+                            IDC_ALARM4_MIN, IDC_ALARM4_SEC, IDC_COUNTDOWN_HOUR, IDC_COUNTDOWN_MIN,
+                            IDC_COUNTDOWN_SEC};
+const int kAlarmOverviews[] = {IDC_ALARM1_OVERVIEW, IDC_ALARM2_OVERVIEW, IDC_ALARM3_OVERVIEW, IDC_ALARM4_OVERVIEW};
+
+TEST(StartUp, FirstStartShowsTheDefaultStatesAndCreatesTheFile) {
+    Scenario s;
+    s.Start();
+    for (int id : kAlarmOverviews) EXPECT_EQ(s.Text(id), "nicht gesetzt");
+    EXPECT_EQ(s.Text(IDC_COUNTDOWN_OVERVIEW), "nicht gesetzt");
+    EXPECT_EQ(s.Text(IDC_STOPWATCH_OVERVIEW), "inaktiv");
+    EXPECT_EQ(s.Check(IDC_SOUND), 1);
+    EXPECT_EQ(s.Check(IDC_CONTINUOUS_ALARM), 1);
+    EXPECT_TRUE(s.Enabled(IDC_CONTINUOUS_ALARM));
+    EXPECT_EQ(s.Check(IDC_HOURLY_SIGNAL), 0);
+    EXPECT_EQ(s.Check(IDC_START_MINIMIZED), 0);
+    EXPECT_EQ(s.Check(IDC_AUTOSTART), 0);
+    for (int id : {IDC_START, IDC_STOP, IDC_ALARM_OFF, IDC_EXTRA1, IDC_EXTRA2}) EXPECT_FALSE(s.Enabled(id)) << id;
+    EXPECT_EQ(s.Text(IDC_EXTRA1), "nicht verf\xFC" "gbar");
+    EXPECT_EQ(s.Dlg().State().selector, SlotSelector::None);
+    EXPECT_FALSE(s.Dlg().State().minimiseOnFirstPaint);
+    EXPECT_EQ(s.FocusId(), IDC_ALARM1_SEC);
+
+    EXPECT_EQ(s.FileBytes(), SettingsRecord::Default().Bytes());
+    EXPECT_TRUE(s.World().messageBoxes.empty());
+    const auto& labels = s.Dlg().Labels();
+    EXPECT_EQ(labels[0], "Alarmzeit 1    ");
+    EXPECT_EQ(labels[5], "Stoppuhr       ");
+}
+
+TEST(StartUp, StartsBothTimersAndAddsTheAboutEntry) {
+    Scenario s;
+    s.Start();
+    const std::vector<std::pair<unsigned, unsigned>> timers = {{1, 1000}, {2, 10}};
+    EXPECT_EQ(s.World().timersStarted, timers);
+    const auto menu = s.World().SystemMenuItems(s.Wnd());
+    ASSERT_GE(menu.size(), 2u);
+    EXPECT_TRUE(menu[menu.size() - 2].separator);
+    EXPECT_EQ(menu.back().id, 0x0010u);
+    EXPECT_EQ(menu.back().text, "&Info \xFC" "ber Orvell...");
+}
+
+TEST(StartUp, FieldsGetTheirArialFonts) {
+    Scenario s;
+    s.Start();
+    const auto fontOf = [&](int id) { return s.World().Control(s.Wnd(), id)->font; };
+    EXPECT_TRUE(fontOf(IDC_CLOCK));
+    EXPECT_TRUE(fontOf(IDC_DATE));
+    EXPECT_EQ(fontOf(IDC_STATUS), fontOf(IDC_DATE));  // the status line uses the date font
+    EXPECT_NE(fontOf(IDC_CLOCK), fontOf(IDC_DATE));
+    for (int id : kAlarmOverviews) EXPECT_EQ(fontOf(id), fontOf(IDC_STOPWATCH_OVERVIEW));
+    EXPECT_EQ(fontOf(IDC_COUNTDOWN_OVERVIEW), fontOf(IDC_STOPWATCH_OVERVIEW));
+    EXPECT_NE(fontOf(IDC_STOPWATCH_OVERVIEW), fontOf(IDC_DATE));
+}
+
+TEST(StartUp, ArmedAlarmAndOptionsAreRestoredFromTheRecord) {
+    Scenario s;
+    const std::string record = RecordWith({{settings::AlarmActive(1), "t073000"},
+                                           {settings::kHourlySignal, "j"},
+                                           {settings::kAutostart, "t"}});
+    s.WithSettings(record).Start();
+    const auto& alarm2 = s.Dlg().State().alarms[1];
+    EXPECT_TRUE(alarm2.active);
+    EXPECT_EQ(alarm2.hourText + alarm2.minuteText + alarm2.secondText, "073000");
+    EXPECT_EQ(s.Text(IDC_ALARM2_OVERVIEW), "07:30:00");
+    EXPECT_EQ(s.Text(IDC_ALARM1_OVERVIEW), "nicht gesetzt");
+    EXPECT_FALSE(s.Dlg().State().alarms[0].active);
+    EXPECT_EQ(s.Check(IDC_HOURLY_SIGNAL), 1);
+    EXPECT_TRUE(s.Dlg().State().hourlySignalOn);
+    EXPECT_EQ(s.Check(IDC_AUTOSTART), 1);
+    EXPECT_EQ(s.FileBytes(), record);  // read, not rewritten
+}
+
+TEST(StartUp, SoundOffGreysTheCheckedContinuousAlarm) {
+    for (const char* continuous : {"t", "f"}) {
+        Scenario s;
+        s.WithSettings(RecordWith({{settings::kSoundOn, "f"}, {settings::kContinuousAlarm, continuous}})).Start();
+        EXPECT_EQ(s.Check(IDC_SOUND), 0);
+        EXPECT_EQ(s.Check(IDC_CONTINUOUS_ALARM), 1) << continuous;
+        EXPECT_FALSE(s.Enabled(IDC_CONTINUOUS_ALARM));
+    }
+    Scenario s;
+    s.WithSettings(RecordWith({{settings::kContinuousAlarm, "f"}})).Start();
+    EXPECT_EQ(s.Check(IDC_CONTINUOUS_ALARM), 0);
+    EXPECT_TRUE(s.Enabled(IDC_CONTINUOUS_ALARM));
+}
+
+TEST(StartUp, StartMinimisedSetsTheFirstPaintFlag) {
+    Scenario s;
+    s.WithSettings(RecordWith({{settings::kStartMinimized, "j"}})).Start();
+    EXPECT_EQ(s.Check(IDC_START_MINIMIZED), 1);
+    EXPECT_TRUE(s.Dlg().State().minimiseOnFirstPaint);
+}
+
+TEST(StartUp, GarbledRecordsStartConsistently) {
+    // Any length, any bytes: no crash, no rewrite, consistent marks.
+    std::string garbage = "\x01j\xFFt99zz99";
+    for (std::size_t n = 0; n <= 140; n += 7) {
+        Scenario s;
+        const std::string bytes = (garbage + std::string(140, 'x')).substr(0, n);
+        s.WithSettings(bytes).Start();
+        EXPECT_EQ(s.FileBytes(), bytes);
+        for (int id : kAlarmOverviews) EXPECT_EQ(s.Text(id), "nicht gesetzt");
+        // Unknown sound mark: off, so the continuous alarm is forced on.
+        if (n > settings::kSoundOn) {
+            EXPECT_EQ(s.Check(IDC_SOUND), 0);
+            EXPECT_EQ(s.Check(IDC_CONTINUOUS_ALARM), 1);
+            EXPECT_FALSE(s.Enabled(IDC_CONTINUOUS_ALARM));
+        }
+        for (const auto& label : s.Dlg().Labels()) EXPECT_EQ(label.size(), 15u);
+    }
+}
+
+TEST(SettingsLocation, WithoutProductDirTheFileLiesBesideTheProgram) {
+    Scenario s;  // current directory is the system folder
+    s.Start();
+    EXPECT_EQ(s.Dlg().SettingsPath(), "C:\\Programme\\Horovant\\config.dat");
+    EXPECT_TRUE(s.FileBytes("C:\\Programme\\Horovant\\config.dat"));
+    EXPECT_FALSE(s.FileBytes("C:\\windows\\system32\\config.dat"));
+}
+
+TEST(SettingsLocation, ProductDirIsUsedAsStored) {
+    {
+        Scenario s;
+        s.WithProductDir(std::string("D:\\Tools\\Horovant\\\0", 19)).Start();
+        EXPECT_EQ(s.Dlg().SettingsPath(), "D:\\Tools\\Horovant\\config.dat");
+        EXPECT_TRUE(s.FileBytes("D:\\Tools\\Horovant\\config.dat"));
+    }
+    {
+        Scenario s;  // no separator is added
+        s.WithProductDir("C:\\X").Start();
+        EXPECT_EQ(s.Dlg().SettingsPath(), "C:\\Xconfig.dat");
+    }
+    {
+        Scenario s;  // longer than any fixed buffer would hold
+        const std::string dir = "C:\\" + std::string(150, 'a') + "\\";
+        s.WithProductDir(dir).Start();
+        EXPECT_EQ(s.Dlg().SettingsPath(), dir + "config.dat");
+    }
+    {
+        Scenario s;  // an empty value counts as missing
+        s.WithProductDir("").Start();
+        EXPECT_EQ(s.Dlg().SettingsPath(), "C:\\Programme\\Horovant\\config.dat");
+    }
+}
+
+TEST(Ending, EscCloseAndTheQuitButtonEndTheWindowWithoutWriting) {
+    const std::string record = RecordWith({{settings::AlarmActive(0), "t120000"}});
+    {
+        Scenario s;
+        s.WithSettings(record).Start();
+        s.PressEscape();
+        EXPECT_TRUE(s.Ended());
+        EXPECT_EQ(s.Dlg().Result(), 2);
+        EXPECT_EQ(s.FileBytes(), record);
+    }
+    {
+        Scenario s;
+        s.WithSettings(record).Start();
+        EXPECT_TRUE(s.Click(2));  // "Anwendung beenden"
+        EXPECT_TRUE(s.Ended());
+    }
+    {
+        Scenario s;
+        s.WithSettings(record).Start();
+        s.World().SystemCommand(s.Wnd(), 0xF060);  // Close
+        EXPECT_TRUE(s.Ended());
+        EXPECT_EQ(s.FileBytes(), record);
+    }
+}
+
+TEST(Ending, EnterWhileStartIsDisabledDoesNotEndTheWindow) {
+    Scenario s;
+    s.Start();
+    s.World().PressEnter(s.Wnd());
+    EXPECT_FALSE(s.Ended());
+}
+
+TEST(Application, InitInstanceRunsTheMainWindowAndReturnsFalse) {
+    Scenario s;  // the world, with no main window opened by the harness
+    ZeitApp app;
+    app.SetName("Horovant");
+    bool sawMainWindow = false;
+    s.World().onModalDialog = [&](Dialog& dialog) {
+        sawMainWindow = dialog.TemplateId() == IDD_HAUPT && dialog.Item(IDC_CLOCK).IsValid();
+        s.World().PressEscape(dialog.Wnd());
+    };
+    EXPECT_FALSE(app.InitInstance());
+    EXPECT_TRUE(sawMainWindow);
+    EXPECT_EQ(app.RegistryKeyName(), "Quorrin");
+    EXPECT_EQ(s.FileBytes(), SettingsRecord::Default().Bytes());
+}
+
+}  // namespace
+}  // namespace hv::test

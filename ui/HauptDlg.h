@@ -1,0 +1,79 @@
+#pragma once
+// The main window: every control, the fonts and the white brush, the
+// settings path and the six slot labels; every handler of the program is a
+// member of it and runs on its thread.
+#include <array>
+#include <string>
+
+#include "model/SettingsRecord.h"
+#include "model/TimekeepingState.h"
+#include "platform/Dialog.h"
+#include "platform/Gdi.h"
+#include "platform/Window.h"
+
+namespace hv {
+
+// Private window messages.
+constexpr unsigned WM_STOPWATCHDONE = 0x0400 + 1;  // WM_USER + 1
+constexpr unsigned WM_TRAYNOTIFY = 0x8000 + 100;   // WM_APP + 100
+
+class HauptDlg : public Dialog {
+public:
+    HauptDlg();
+    ~HauptDlg() override;
+
+    TimekeepingState& State() { return m_state; }
+    const std::array<std::string, kLabelCount>& Labels() const { return m_labels; }
+    const std::string& SettingsPath() const { return m_settingsPath; }
+
+protected:
+    void DoDataExchange() override;
+    bool OnInitDialog() override;
+    bool HandleMessage(const Message& m, LResult& result) override;
+    // The main window has no OK button; Enter belongs to Start. Only the
+    // cancel command (Esc, Close, "Anwendung beenden") ends the program.
+    void OnOK() override {}
+
+private:
+    void AddAboutToSystemMenu();
+    void CreateFonts();
+    void ApplyStartStates(const SettingsRecord& record);
+
+    LResult OnStopwatchDone(WParam, LParam);
+    IconHandle OnQueryDragIcon();
+
+    // Members in the order the window declares them.
+    SolidBrush m_whiteBrush;
+    IconHandle m_hIcon{};
+    Control m_clockEdit;
+    std::string m_settingsPath;
+    std::array<Control, 4> m_alarmSecEdit, m_alarmHourEdit, m_alarmMinEdit;
+    std::array<Control, 4> m_alarmCheck;
+    Control m_countdownCheck;
+    Control m_countdownHourEdit, m_countdownMinEdit, m_countdownSecEdit;
+    std::array<Control, 4> m_alarmOverview;
+    Control m_stopwatchCheck;
+    Control m_extraButton1;
+    Control m_stopButton;
+    Control m_startButton;
+    Control m_dateEdit;
+    Control m_countdownOverview;
+    Control m_stopwatchOverview;
+    Control m_extraButton2;
+    Control m_statusEdit;
+    Control m_alarmOffButton;
+    Control m_soundCheck;
+    Control m_hourlySignalCheck;
+    Control m_startMinimizedCheck;
+    std::array<std::string, kLabelCount> m_labels;
+    Control m_continuousAlarmCheck;
+    Control m_autostartCheck;
+
+    Font m_clockFont;
+    Font m_dateFont;
+    Font m_overviewFont;
+
+    TimekeepingState m_state;
+};
+
+}  // namespace hv
