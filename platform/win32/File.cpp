@@ -1,0 +1,124 @@
+#include "platform/File.h"
+
+#include <algorithm>
+#include <limits>
+
+#include "platform/win32/Win32.h"
+
+namespace hv {
+namespace {
+
+HANDLE ToHandle(std::uintptr_t h) { return reinterpret_cast<HANDLE>(h); }
+
+FileError FromLastError(DWORD error) {
+    switch (error) {
+        case ERROR_SUCCESS:
+            return FileError::None;
+        case ERROR_FILE_NOT_FOUND:
+        case ERROR_PATH_NOT_FOUND:
+            return FileError::NotFound;
+        case ERROR_ACCESS_DENIED:
+            return FileError::AccessDenied;
+        case ERROR_SHARING_VIOLATION:
+        case ERROR_LOCK_VIOLATION:
+            return FileError::SharingViolation;
+        case ERROR_DISK_FULL:
+        case ERROR_HANDLE_DISK_FULL:
+            return FileError::DiskFull;
+        case ERROR_INVALID_NAME:
+        case ERROR_BAD_PATHNAME:
+            return FileError::InvalidPath;
+        case ERROR_NEGATIVE_SEEK:
+        case ERROR_SEEK:
+            return FileError::BadSeek;
+        default:
+            return FileError::Generic;
+    }
+}
+
+FileError LastFileError() {
+    const FileError error = FromLastError(GetLastError());
+    // A call that failed without saying why still failed.
+    return error == FileError::None ? FileError::Generic : error;
+}
+
+// The largest piece one ReadFile or WriteFile call takes.
+constexpr std::size_t kMaxChunk = std::numeric_limits<DWORD>::max();
+
+}  // namespace
+
+FileError File::Open(const std::string& path, unsigned mode) {
+    Close();
+    m_path = path;
+    const DWORD access = (mode & kWrite) ? GENERIC_WRITE : GENERIC_READ;
+    // Without kCreate the file must exist and is never truncated: the
+    // settings file is patched field by field in place.
+    const DWORD disposition = (mode & kCreate) ? CREATE_ALWAYS : OPEN_EXISTING;
+    // Share mode 0: the file is ours alone while it is open.
+    const HANDLE h = CreateFileA(path.c_str(), access, 0, nullptr, disposition, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (h == INVALID_HANDLE_VALUE) return LastFileError();
+    m_handle = reinterpret_cast<std::uintptr_t>(h);
+    return FileError::None;
+}
+
+FileError File::Seek(std::uint64_t offset) {
+    if (!IsOpen()) return FileError::Generic;
+    if (offset > static_cast<std::uint64_t>(std::numeric_limits<LONGLONG>::max())) return FileError::BadSeek;
+    LARGE_INTEGER distance{};
+    distance.QuadPart = static_cast<LONGLONG>(offset);
+    // Positions beyond the end are allowed; the next write lengthens the file.
+    if (!SetFilePointerEx(ToHandle(m_handle), distance, nullptr, FILE_BEGIN)) return LastFileError();
+    return FileError::None;
+}
+
+FileError File::Read(void* buffer, std::size_t size, std::size_t& got) {
+    got = 0;
+    if (!IsOpen()) return FileError::Generic;
+    auto* out = static_cast<char*>(buffer);
+    while (got < size) {
+        const DWORD want = static_cast<DWORD>(std::min(size - got, kMaxChunk));
+        DWORD read = 0;
+        if (!ReadFile(ToHandle(m_handle), out + got, want, &read, nullptr)) return LastFileError();
+        if (read == 0) break;  // end of file
+        got += read;
+    }
+    return FileError::None;
+}
+
+FileError File::Write(const void* data, std::size_t size) {
+    if (!IsOpen()) return FileError::Generic;
+    const auto* in = static_cast<const char*>(data);
+    std::size_t done = 0;
+    while (done < size) {
+        const DWORD want = static_cast<DWORD>(std::min(size - done, kMaxChunk));
+        DWORD written = 0;
+        if (!WriteFile(ToHandle(m_handle), in + done, want, &written, nullptr)) return LastFileError();
+        // A write that takes fewer bytes than it was given ran out of room.
+        if (written < want) return FileError::DiskFull;
+        done += written;
+    }
+    return FileError::None;
+}
+
+void File::Close() {
+    if (m_handle) CloseHandle(ToHandle(m_handle));
+    m_handle = 0;
+}
+
+std::string FullPathOf(const std::string& path) {
+    DWORD size = MAX_PATH;
+    for (int attempt = 0; attempt < 4; ++attempt) {
+        std::string full(size, '\0');
+        const DWORD n = GetFullPathNameA(path.c_str(), size, full.data(), nullptr);
+        if (n == 0) return path;
+        // Too small: n is the size needed, terminating NUL included.
+        if (n < size) {
+            full.resize(n);
+            return full;
+        }
+        size = n + 1;
+    }
+    return path;
+}
+
+}  // namespace hv

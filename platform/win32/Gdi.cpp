@@ -1,0 +1,87 @@
+#include "platform/Gdi.h"
+
+#include "platform/win32/Win32.h"
+
+namespace hv {
+
+using win32::ToHdc;
+using win32::ToHwnd;
+
+Font::Font(const FontSpec& s)
+    : m_handle(win32::FromHfont(CreateFontA(s.height, s.width, s.escapement, s.orientation, s.weight, s.italic,
+                                            s.underline, s.strikeOut, static_cast<DWORD>(s.charSet),
+                                            static_cast<DWORD>(s.outPrecision), static_cast<DWORD>(s.clipPrecision),
+                                            static_cast<DWORD>(s.quality), static_cast<DWORD>(s.pitchAndFamily),
+                                            s.faceName.c_str()))) {}
+
+Font::~Font() {
+    if (m_handle) DeleteObject(win32::ToHfont(m_handle));
+}
+
+Font& Font::operator=(Font&& other) noexcept {
+    if (this != &other) {
+        if (m_handle) DeleteObject(win32::ToHfont(m_handle));
+        m_handle = other.m_handle;
+        other.m_handle = FontHandle();
+    }
+    return *this;
+}
+
+SolidBrush::SolidBrush(Color color) : m_handle(win32::FromHbrush(CreateSolidBrush(color))) {}
+
+SolidBrush::~SolidBrush() {
+    if (m_handle) DeleteObject(win32::ToHbrush(m_handle));
+}
+
+SolidBrush& SolidBrush::operator=(SolidBrush&& other) noexcept {
+    if (this != &other) {
+        if (m_handle) DeleteObject(win32::ToHbrush(m_handle));
+        m_handle = other.m_handle;
+        other.m_handle = BrushHandle();
+    }
+    return *this;
+}
+
+void DeviceContext::SetTextColor(Color c) const { ::SetTextColor(ToHdc(m_dc), c); }
+
+void DeviceContext::SetBkColor(Color c) const { ::SetBkColor(ToHdc(m_dc), c); }
+
+void DeviceContext::SetBkMode(int mode) const { ::SetBkMode(ToHdc(m_dc), mode); }
+
+FontHandle DeviceContext::SelectFont(FontHandle font) const {
+    return win32::FromHfont(static_cast<HFONT>(SelectObject(ToHdc(m_dc), win32::ToHfont(font))));
+}
+
+void DeviceContext::TextOut(int x, int y, std::string_view text) const {
+    TextOutA(ToHdc(m_dc), x, y, text.data(), static_cast<int>(text.size()));
+}
+
+void DeviceContext::DrawIcon(int x, int y, IconHandle icon) const { ::DrawIcon(ToHdc(m_dc), x, y, win32::ToHicon(icon)); }
+
+ClientDc::ClientDc(const Window& window) : DeviceContext(win32::FromHdc(GetDC(ToHwnd(window.Handle())))), m_window(window) {}
+
+ClientDc::~ClientDc() {
+    if (m_dc) ReleaseDC(ToHwnd(m_window.Handle()), ToHdc(m_dc));
+}
+
+PaintDc::PaintDc(const Window& window) : DeviceContext(DcHandle()), m_window(window), m_paintStruct(new PAINTSTRUCT{}) {
+    m_dc = win32::FromHdc(BeginPaint(ToHwnd(m_window.Handle()), static_cast<PAINTSTRUCT*>(m_paintStruct)));
+}
+
+PaintDc::~PaintDc() {
+    auto* ps = static_cast<PAINTSTRUCT*>(m_paintStruct);
+    if (m_dc) EndPaint(ToHwnd(m_window.Handle()), ps);
+    delete ps;
+}
+
+int SystemMetric(int index) { return GetSystemMetrics(index); }
+
+void DefaultPaint(const Window& window) {
+    // DefWindowProc's painting of a dialog: the background is erased through
+    // WM_ERASEBKGND inside BeginPaint, and the update region is validated.
+    const HWND hwnd = ToHwnd(window.Handle());
+    PAINTSTRUCT ps{};
+    if (BeginPaint(hwnd, &ps)) EndPaint(hwnd, &ps);
+}
+
+}  // namespace hv

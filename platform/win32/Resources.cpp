@@ -1,0 +1,33 @@
+#include "platform/Resources.h"
+
+#include <string>
+
+#include "platform/win32/Win32.h"
+
+namespace hv {
+
+std::string LoadResourceString(int id) {
+    // A string-table entry holds at most 65535 characters; LoadString cuts
+    // silently, so a text that fills the buffer is read again into a larger one.
+    constexpr int kLongest = 65535;
+    for (int size = 256;; size *= 2) {
+        std::string text(static_cast<std::size_t>(size), '\0');
+        const int n = LoadStringA(win32::ModuleInstance(), static_cast<UINT>(id), text.data(), size);
+        if (n <= 0) return std::string();
+        if (n < size - 1 || size > kLongest) {
+            text.resize(static_cast<std::size_t>(n));
+            return text;
+        }
+    }
+}
+
+IconHandle LoadAppIcon(int id) {
+    return win32::FromHicon(LoadIconA(win32::ModuleInstance(), MAKEINTRESOURCEA(id)));
+}
+
+IconHandle LoadSharedIcon(int id, int cx, int cy) {
+    return win32::FromHicon(
+        static_cast<HICON>(LoadImageA(win32::ModuleInstance(), MAKEINTRESOURCEA(id), IMAGE_ICON, cx, cy, LR_SHARED)));
+}
+
+}  // namespace hv

@@ -1,0 +1,97 @@
+#include "platform/Window.h"
+
+#include <string>
+
+#include "platform/win32/Win32.h"
+
+namespace hv {
+
+using win32::FromHwnd;
+using win32::ToHwnd;
+
+Window Window::Item(int id) const { return Window(FromHwnd(GetDlgItem(ToHwnd(m_handle), id))); }
+
+int Window::ControlId() const { return GetDlgCtrlID(ToHwnd(m_handle)); }
+
+std::string Window::Text() const {
+    const HWND hwnd = ToHwnd(m_handle);
+    const int length = GetWindowTextLengthA(hwnd);
+    if (length <= 0) return std::string();
+    // The length may be an upper bound (it is for some controls); the copy
+    // reports what it really wrote.
+    std::string text(static_cast<std::size_t>(length) + 1, '\0');
+    const int copied = GetWindowTextA(hwnd, text.data(), length + 1);
+    text.resize(copied > 0 ? static_cast<std::size_t>(copied) : 0);
+    return text;
+}
+
+void Window::SetText(std::string_view text) const { SetWindowTextA(ToHwnd(m_handle), std::string(text).c_str()); }
+
+void Window::Enable(bool on) const { EnableWindow(ToHwnd(m_handle), on ? TRUE : FALSE); }
+
+bool Window::IsEnabled() const { return IsWindowEnabled(ToHwnd(m_handle)) != FALSE; }
+
+int Window::Check() const { return static_cast<int>(SendMessageA(ToHwnd(m_handle), BM_GETCHECK, 0, 0)); }
+
+void Window::SetCheck(int state) const {
+    SendMessageA(ToHwnd(m_handle), BM_SETCHECK, static_cast<WPARAM>(state), 0);
+}
+
+void Window::Focus() const { SetFocus(ToHwnd(m_handle)); }
+
+void Window::SelectText(int first, int last) const {
+    const HWND hwnd = ToHwnd(m_handle);
+    SendMessageA(hwnd, EM_SETSEL, static_cast<WPARAM>(first), static_cast<LPARAM>(last));
+    SendMessageA(hwnd, EM_SCROLLCARET, 0, 0);
+}
+
+void Window::Show(int showCommand) const { ShowWindow(ToHwnd(m_handle), showCommand); }
+
+bool Window::IsVisible() const { return IsWindowVisible(ToHwnd(m_handle)) != FALSE; }
+
+bool Window::IsIconic() const { return ::IsIconic(ToHwnd(m_handle)) != FALSE; }
+
+void Window::SetFont(FontHandle font, bool redraw) const {
+    SendMessageA(ToHwnd(m_handle), WM_SETFONT, reinterpret_cast<WPARAM>(win32::ToHfont(font)), MAKELPARAM(redraw ? TRUE : FALSE, 0));
+}
+
+void Window::SetIcon(IconHandle icon, bool big) const {
+    SendMessageA(ToHwnd(m_handle), WM_SETICON, big ? ICON_BIG : ICON_SMALL, reinterpret_cast<LPARAM>(win32::ToHicon(icon)));
+}
+
+void Window::Invalidate(bool erase) const { InvalidateRect(ToHwnd(m_handle), nullptr, erase ? TRUE : FALSE); }
+
+void Window::Update() const { UpdateWindow(ToHwnd(m_handle)); }
+
+Rect Window::ClientRect() const {
+    RECT r{};
+    GetClientRect(ToHwnd(m_handle), &r);
+    return Rect{r.left, r.top, r.right, r.bottom};
+}
+
+bool Window::SetTimer(unsigned id, unsigned periodMs) const {
+    return ::SetTimer(ToHwnd(m_handle), id, periodMs, nullptr) != 0;
+}
+
+bool Window::Post(unsigned message, WParam w, LParam l) const {
+    return PostMessageA(ToHwnd(m_handle), message, w, l) != FALSE;
+}
+
+LResult Window::Send(unsigned message, WParam w, LParam l) const {
+    return SendMessageA(ToHwnd(m_handle), message, w, l);
+}
+
+Window FocusedWindow() { return Window(FromHwnd(GetFocus())); }
+
+SystemMenu::SystemMenu(const Window& owner)
+    : m_menu(reinterpret_cast<std::uintptr_t>(GetSystemMenu(ToHwnd(owner.Handle()), FALSE))) {}
+
+void SystemMenu::AppendSeparator() const {
+    AppendMenuA(reinterpret_cast<HMENU>(m_menu), MF_SEPARATOR, 0, nullptr);
+}
+
+void SystemMenu::AppendString(unsigned commandId, std::string_view text) const {
+    AppendMenuA(reinterpret_cast<HMENU>(m_menu), MF_STRING, commandId, std::string(text).c_str());
+}
+
+}  // namespace hv

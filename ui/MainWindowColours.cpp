@@ -1,0 +1,29 @@
+#include "ui/MainWindowColours.h"
+
+#include "platform/Constants.h"
+#include "res/resource.h"
+
+namespace hv {
+
+BrushHandle MainWindowColours(const DeviceContext& dc, int controlId, int kind, BrushHandle white) {
+    auto paint = [&](Color text) {
+        dc.SetTextColor(text);
+        dc.SetBkColor(kWhite);
+        return white;
+    };
+    switch (controlId) {
+        case IDC_CLOCK: return paint(kClockColour);
+        case IDC_DATE: return paint(kDateColour);
+        case IDC_STATUS: return paint(kStatusColour);
+        default: break;
+    }
+    switch (kind) {
+        case ctlcolor::kEdit:
+        case ctlcolor::kBtn:
+        case ctlcolor::kStatic: return paint(kBlack);
+        case ctlcolor::kDlg: return white;
+        default: return BrushHandle();
+    }
+}
+
+}  // namespace hv
