@@ -60,7 +60,7 @@ TEST(SettingsRecordFields, EveryFieldRoundTripsAtItsOffset) {
         b[settings::AlarmActive(k)] = 't';
         b.replace(settings::AlarmTime(k), 6, times[k]);
     }
-    const char* labels[] = {"Aufstehen      ", "Tee            ", "\xC4rzte\xDF\xFC      ",
+    const char* labels[] = {"Aufstehen      ", "Tee            ", "\xC4rzte\xDF\xFC        ",
                             "123456789012345", "Pizza          ", "Lauf           "};
     for (int i = 0; i < 6; ++i) b.replace(settings::Label(i), 15, labels[i]);
 

@@ -5,6 +5,7 @@
 #include "platform/Resources.h"
 #include "res/resource.h"
 #include "ui/Fonts.h"
+#include "ui/MainWindowColours.h"
 
 namespace hv {
 namespace {
@@ -145,10 +146,15 @@ LResult HauptDlg::OnStopwatchDone(WParam, LParam) { return 0; }
 
 IconHandle HauptDlg::OnQueryDragIcon() { return m_hIcon; }
 
+BrushHandle HauptDlg::OnCtlColor(DcHandle dcHandle, Window control, int kind) {
+    return MainWindowColours(DeviceContext(dcHandle), control.ControlId(), kind, m_whiteBrush.Handle());
+}
+
 bool HauptDlg::HandleMessage(const Message& m, LResult& result) {
     static const MessageMapEntry<HauptDlg> kMessageMap[] = {
         map::Raw<HauptDlg, &HauptDlg::OnStopwatchDone>(WM_STOPWATCHDONE),
         map::QueryDragIcon<HauptDlg, &HauptDlg::OnQueryDragIcon>(),
+        map::CtlColor<HauptDlg, &HauptDlg::OnCtlColor>(),
     };
     return DispatchMessageMap(*this, kMessageMap, m, result) || Dialog::HandleMessage(m, result);
 }

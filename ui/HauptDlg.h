@@ -41,6 +41,7 @@ private:
 
     LResult OnStopwatchDone(WParam, LParam);
     IconHandle OnQueryDragIcon();
+    BrushHandle OnCtlColor(DcHandle dc, Window control, int kind);
 
     // Members in the order the window declares them.
     SolidBrush m_whiteBrush;

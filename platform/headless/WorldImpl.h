@@ -1,0 +1,148 @@
+#pragma once
+// The state behind World, shared by the backend's source files. Windows,
+// timers, GDI, files and registry belong to the thread that runs the dialogs;
+// the clocks, the message queue and the worker bookkeeping are also used by
+// worker threads and are guarded by `lock`.
+#include <condition_variable>
+#include <deque>
+#include <map>
+#include <memory>
+#include <mutex>
+#include <set>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "platform/Constants.h"
+#include "platform/headless/ResourceScript.h"
+#include "platform/headless/World.h"
+
+namespace hv::headless {
+
+// Defaults the clocks return to at Reset.
+constexpr std::int64_t kDefaultWallMs = 1767225600000LL;  // 2026-01-01 00:00:00 UTC
+constexpr int kDefaultUtcOffset = 3600;
+constexpr std::int64_t kDefaultMonotonicMs = 10000000;
+
+// Win32 values the model interprets.
+namespace win {
+constexpr std::uint32_t kWsVisible = 0x10000000, kWsDisabled = 0x08000000, kWsGroup = 0x00020000,
+                        kWsTabStop = 0x00010000, kWsSysMenu = 0x00080000;
+constexpr std::uint32_t kBsTypeMask = 0xF, kBsPushButton = 0, kBsDefPushButton = 1, kBsCheckBox = 2,
+                        kBsAutoCheckBox = 3, kBsRadioButton = 4, kBs3State = 5, kBsAuto3State = 6,
+                        kBsGroupBox = 7, kBsAutoRadioButton = 9, kBsPushBox = 0xA, kBsOwnerDraw = 0xB;
+constexpr std::uint32_t kEsMultiline = 0x4, kEsReadOnly = 0x800, kEsWantReturn = 0x1000, kEsNumber = 0x2000;
+constexpr std::uint32_t kSsNotify = 0x100;
+constexpr unsigned kEnChange = 0x0300;
+constexpr unsigned kScClose = 0xF060, kScMove = 0xF010;
+constexpr unsigned kUserTimerMinimum = 10;
+constexpr unsigned kTaskbarCreated = 0xC0DE;  // a value from the registered-message range
+constexpr std::uintptr_t kStockSystemFont = 0x018A0021;
+}  // namespace win
+
+constexpr const char* kDialogClass = "#32770";
+
+struct Posted {
+    std::uintptr_t window;
+    unsigned message;
+    WParam w;
+    LParam l;
+};
+
+struct World::Impl {
+    // --- windows ---
+    std::map<std::uintptr_t, Node> nodes;            // destroyed ones stay, flagged
+    std::vector<std::uintptr_t> creationOrder;
+    std::map<std::uintptr_t, std::vector<std::uintptr_t>> children;  // template order
+    std::map<std::uintptr_t, std::vector<MenuItem>> systemMenus;
+    std::map<std::uintptr_t, std::uintptr_t> savedFocus;  // of hidden or minimised dialogs
+    std::set<std::uintptr_t> invalid;
+    std::map<std::uintptr_t, unsigned> validations;  // counts BeginPaint/DefaultPaint per window
+    std::set<std::uintptr_t> painting;
+    std::uintptr_t focus = 0;
+    std::uintptr_t nextWindow = 0x00010010;
+    std::shared_ptr<const ResourceScript> script;
+
+    // --- timers ---
+    struct Timer {
+        unsigned period;
+        std::int64_t due;
+        std::uint64_t serial;  // orders timers that fall due together
+    };
+    std::map<std::pair<std::uintptr_t, unsigned>, Timer> timers;
+    std::uint64_t timerSerial = 0;
+
+    // --- GDI ---
+    struct Dc {
+        std::uintptr_t window;
+        FontHandle font;
+    };
+    std::map<std::uintptr_t, Dc> dcs;
+    std::uintptr_t nextGdi = 0x00A00000;
+
+    // --- files, registry, notification area ---
+    struct OpenFile {
+        std::string key;  // of World::files
+        std::uint64_t position = 0;
+        bool canRead = false, canWrite = false;
+    };
+    std::map<std::uintptr_t, OpenFile> openFiles;
+    struct OpenKey {
+        std::string name;  // of World::registry
+        bool writable = false;
+    };
+    std::map<std::uintptr_t, OpenKey> openKeys;
+    std::uintptr_t nextKernelHandle = 0x100;
+    std::set<std::pair<std::uintptr_t, unsigned>> trayIcons;
+
+    // --- shared with worker threads ---
+    std::mutex lock;
+    std::condition_variable changed;
+    std::int64_t wallMs = kDefaultWallMs;
+    std::int64_t monoMs = kDefaultMonotonicMs;
+    int utcOffset = kDefaultUtcOffset;
+    std::deque<Posted> queue;
+    std::set<std::uintptr_t> liveWindows;
+    std::multiset<std::int64_t> sleepers;  // wake times of sleeping workers
+    int awakeWorkers = 0;                   // started and not sleeping
+    int liveWorkers = 0;                    // started and not ended
+    bool abandon = false;
+
+    // --- windows (Windows.cpp, Dialogs.cpp) ---
+    Node* Live(std::uintptr_t handle);
+    Node* LiveChild(std::uintptr_t dialog, int id);
+    const ResourceScript& Script();
+    std::uintptr_t CreateDialogWindow(Dialog& dialog, std::uintptr_t owner);
+    void InitDialogWindow(std::uintptr_t handle);
+    void DestroyDialogWindow(std::uintptr_t handle);
+    bool SetFocus(std::uintptr_t handle);  // false when the window cannot take it
+    void SetEnabled(Node& node, bool on);
+    void Show(Node& node, int command);
+    bool IsVisible(const Node& node);
+    bool Contains(std::uintptr_t outer, std::uintptr_t inner);
+    void Invalidate(std::uintptr_t handle);
+    void Validate(std::uintptr_t handle);
+
+    // --- messages and time (MessageLoop.cpp) ---
+    LResult Deliver(std::uintptr_t window, unsigned message, WParam w, LParam l);
+    bool PostChecked(std::uintptr_t window, unsigned message, WParam w, LParam l);
+    bool PopPosted(Posted& out);
+    void Paint(std::uintptr_t window);
+    bool FireOneDueTimer();
+    std::int64_t Monotonic();
+    // Moves both clocks to `t` (not backwards) and wakes the workers due.
+    void MoveClockTo(std::int64_t t);
+    // Lets time pass without delivering messages, stepping through the wake
+    // times of sleeping workers.
+    void PassTime(std::int64_t ms);
+    // Waits until no worker thread is running (all sleep or have ended).
+    void SettleWorkers();
+
+    // --- GDI (Gdi.cpp) ---
+    std::uintptr_t NewGdiHandle() { return nextGdi += 4; }
+    void Record(DrawCall call);
+};
+
+World::Impl& State();  // World::Get().Internals()
+
+}  // namespace hv::headless
