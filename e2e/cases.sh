@@ -46,6 +46,11 @@ expect_control() { # expect_control <what> <query> <id> <wanted>
 # up early when the program has ended.
 start_and_wait() {
   app_start "$@"
+  wait_for_window
+}
+
+# Waits for the started program's window with the clock control.
+wait_for_window() {
   local waited=0 step=2000
   until drv wait-window Horovant "$step" 1000 >/dev/null; do
     if ! kill -0 "$HV_APP_PID" 2>/dev/null; then
@@ -259,6 +264,38 @@ case_product_dir_from_registry() {
   wine reg delete "$HV_REG_KEY" /f </dev/null >/dev/null 2>&1
 }
 
+# A settings file that another program holds open at start-up is reported
+# once, naming the file, and is left as it was; the window starts with the
+# default states in memory.
+case_settings_file_held_by_another_program() {
+  local dir file_win i
+  dir=$(install_dir Horovant)
+  printf '%s' "$PREPARED_RECORD" >"$dir/config.dat"
+  file_win="$(winpath "$dir")"
+  file_win="${file_win%\\}\\config.dat"
+  (exec wine "$HV_DRIVER" hold "$file_win" 20000 </dev/null >"$HV_TMP/hold.out" 2>>"$HV_TMP/wine.log") &
+  local holder=$!
+  for ((i = 0; i < 100; i++)); do
+    grep -q held "$HV_TMP/hold.out" 2>/dev/null && break
+    sleep 0.1
+  done
+  grep -q held "$HV_TMP/hold.out" 2>/dev/null || fail_because "could not hold $file_win"
+  app_start "$dir"
+  local box
+  box=$(drv msgbox 20000)
+  [[ $box == *config.dat* ]] || fail_because "no message naming config.dat, got '$box'"
+  drv msgbox-ok >/dev/null
+  if wait_for_window; then
+    expect "no second message" "$(drv msgbox 1000)" timeout
+    expect_control "alarm 2 overview" text 1037 "nicht gesetzt"
+    expect_control "Sound" check 1022 1
+    app_close
+  fi
+  kill "$holder" 2>/dev/null || true
+  wait "$holder" 2>/dev/null || true
+  expect_bytes "settings kept" "$dir/config.dat" "$PREPARED_RECORD"
+}
+
 # shellcheck disable=SC2034  # read by run.sh
 E2E_CASES=(
   case_first_start_creates_settings
@@ -266,6 +303,7 @@ E2E_CASES=(
   case_restores_settings
   case_ways_to_end
   case_product_dir_from_registry
+  case_settings_file_held_by_another_program
 )
 
 # Written ahead of the program: reported as skipped until moved up into E2E_CASES.

@@ -428,6 +428,20 @@ int cmdExists(const Args& a) {
     return found ? 0 : 1;
 }
 
+// Holds a file open without sharing, as another program can, for the given
+// time: every open by someone else fails meanwhile.
+int cmdHold(const Args& a) {
+    const std::string path = need(a, 2);
+    const DWORD ms = static_cast<DWORD>(parseNumber(need(a, 3)));
+    HANDLE h = CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    if (h == INVALID_HANDLE_VALUE) return print("failed"), 1;
+    print("held");
+    std::fflush(stdout);
+    Sleep(ms);
+    CloseHandle(h);
+    return 0;
+}
+
 struct Command {
     const char* name;
     int (*run)(const Args&);
@@ -452,6 +466,7 @@ const Command kCommands[] = {
     {"syscommand", cmdSysCommand, "<caption> <command_id>"},
     {"visible", cmdVisible, "<caption>"},
     {"exists", cmdExists, "<caption>"},
+    {"hold", cmdHold, "<file_path> <ms>"},
 };
 
 int usage() {
