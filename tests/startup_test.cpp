@@ -108,7 +108,7 @@ TEST(StartUp, StartMinimisedSetsTheFirstPaintFlag) {
 TEST(StartUp, GarbledRecordsStartConsistently) {
     // Any length, any bytes: no crash, no rewrite, consistent marks.
     std::string garbage = "\x01j\xFFt99zz99";
-    for (std::size_t n = 0; n <= 140; n += 7) {
+    for (std::size_t n = 0; n <= 140; ++n) {
         Scenario s;
         const std::string bytes = (garbage + std::string(140, 'x')).substr(0, n);
         s.WithSettings(bytes).Start();
@@ -122,6 +122,35 @@ TEST(StartUp, GarbledRecordsStartConsistently) {
         }
         for (const auto& label : s.Dlg().Labels()) EXPECT_EQ(label.size(), 15u);
     }
+}
+
+TEST(StartUp, AnUnreadableFileIsReportedOnceAndTheWindowGoesOn) {
+    const std::string record = RecordWith({{settings::AlarmActive(0), "t063000"}});
+    Scenario s;
+    s.WithSettings(record);
+    s.World().FindFile(kSettingsPath)->lockedByOtherProgram = true;
+    s.Start();
+    ASSERT_EQ(s.World().messageBoxes.size(), 1u);
+    EXPECT_NE(s.World().messageBoxes[0].text.find(kSettingsPath), std::string::npos)
+        << s.World().messageBoxes[0].text;
+    EXPECT_EQ(s.World().messageBoxes[0].caption, "Horovant");
+    // The defaults apply in memory; the stored record is untouched.
+    EXPECT_EQ(s.Text(IDC_ALARM1_OVERVIEW), "nicht gesetzt");
+    EXPECT_EQ(s.Check(IDC_SOUND), 1);
+    EXPECT_EQ(s.World().timersStarted.size(), 2u);
+    EXPECT_EQ(s.FileBytes(), record);
+}
+
+TEST(StartUp, ADefaultRecordThatCannotBeWrittenIsReportedOnce) {
+    Scenario s;
+    s.World().diskFreeBytes = 0;
+    s.Start();
+    ASSERT_EQ(s.World().messageBoxes.size(), 1u);
+    EXPECT_NE(s.World().messageBoxes[0].text.find("config.dat"), std::string::npos);
+    EXPECT_EQ(s.Text(IDC_STOPWATCH_OVERVIEW), "inaktiv");
+    EXPECT_EQ(s.World().timersStarted.size(), 2u);
+    s.Advance(3000);
+    EXPECT_EQ(s.World().messageBoxes.size(), 1u);
 }
 
 TEST(SettingsLocation, WithoutProductDirTheFileLiesBesideTheProgram) {
