@@ -3,7 +3,9 @@
 namespace hv {
 
 std::string FileErrorText(FileError error, const std::string& path) {
-    const std::string name = "\"" + FullPathOf(path) + "\"";
+    std::string name = "\"";
+    name += FullPathOf(path);
+    name += '"';
     switch (error) {
         case FileError::NotFound:
             return "Die Datei " + name + " wurde nicht gefunden.";

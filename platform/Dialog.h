@@ -3,6 +3,8 @@
 // own modal loop (created modeless, owner disabled, IsDialogMessage pump until
 // EndDialog), with controls bound by id and messages looked up in a typed map.
 // Messages reach the dialog through Dispatch, which no exception leaves.
+#include <vector>
+
 #include "platform/Handles.h"
 #include "platform/MessageMap.h"
 #include "platform/Window.h"
@@ -46,13 +48,22 @@ protected:
     virtual void OnOK() { EndDialog(cmd::kOk); }
     virtual void OnCancel() { EndDialog(cmd::kCancel); }
 
-    void Bind(Control& control, int id) { control.Attach(m_wnd.Item(id).Handle()); }
+    // A control id missing from the template leaves the member unbound; it
+    // is remembered, so that tests can prove every binding found its control.
+    void Bind(Control& control, int id) {
+        control.Attach(m_wnd.Item(id).Handle());
+        if (!control.IsValid()) m_missingBindings.push_back(id);
+    }
+
+public:
+    const std::vector<int>& MissingBindings() const { return m_missingBindings; }
 
 private:
     int m_templateId;
     Window m_wnd;
     bool m_ended = false;
     int m_result = -1;
+    std::vector<int> m_missingBindings;
 };
 
 }  // namespace hv
