@@ -30,8 +30,12 @@ TEST(StartUp, FirstStartShowsTheDefaultStatesAndCreatesTheFile) {
     EXPECT_EQ(s.Check(IDC_AUTOSTART), 0);
     for (int id : {IDC_START, IDC_STOP, IDC_ALARM_OFF, IDC_EXTRA1, IDC_EXTRA2}) EXPECT_FALSE(s.Enabled(id)) << id;
     EXPECT_EQ(s.Text(IDC_EXTRA1), "nicht verf\xFC" "gbar");
-    EXPECT_EQ(s.Dlg().State().selector, SlotSelector::None);
-    EXPECT_FALSE(s.Dlg().State().minimiseOnFirstPaint);
+    const auto& state = s.Dlg().State();
+    EXPECT_EQ(state.selector, SlotSelector::None);
+    EXPECT_FALSE(state.minimiseOnFirstPaint);
+    EXPECT_FALSE(state.countdown.HasValue());
+    EXPECT_FALSE(state.stopwatch.HasValue());
+    EXPECT_FALSE(state.countdown.active || state.stopwatch.running || state.inTray || state.hourlySignalPending);
     EXPECT_EQ(s.FocusId(), IDC_ALARM1_SEC);
 
     EXPECT_EQ(s.FileBytes(), SettingsRecord::Default().Bytes());

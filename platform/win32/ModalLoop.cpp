@@ -1,4 +1,4 @@
-// Our own modal loop, as the original framework had it: the dialog is created
+// Our own modal loop: the dialog is created
 // modeless and pumped with IsDialogMessage until it ends. DialogBoxParam's
 // loop is not used because it would show a dialog again that hid itself at
 // its first paint (the main window starting in the notification area).
