@@ -246,11 +246,12 @@ case_system_menu_opens_about() {
   app_close
 }
 
-# ProductDir (ending in a backslash) names the folder of the settings file.
+# ProductDir (ending in a backslash) names the folder of the settings file,
+# also when it is longer than a 99-byte buffer would hold.
 case_product_dir_from_registry() {
   local exe_dir data_dir data_win
   exe_dir=$(install_dir Horovant-Programm)
-  data_dir="$WINEPREFIX/drive_c/Horovant-Daten"
+  data_dir="$WINEPREFIX/drive_c/Horovant-Daten-$(printf 'x%.0s' {1..100})"
   rm -rf "$data_dir"
   mkdir -p "$data_dir"
   data_win="$(winpath "$data_dir")"
