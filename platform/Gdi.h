@@ -4,6 +4,7 @@
 // DeviceContext and touches no globals.
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "platform/Handles.h"
 #include "platform/Window.h"
@@ -34,7 +35,11 @@ public:
     explicit Font(const FontSpec& spec);
     ~Font();
     Font(Font&& other) noexcept : m_handle(other.m_handle) { other.m_handle = FontHandle(); }
-    Font& operator=(Font&& other) noexcept;
+    // The old handle goes with `other`, whose destructor releases it.
+    Font& operator=(Font&& other) noexcept {
+        std::swap(m_handle, other.m_handle);
+        return *this;
+    }
     Font(const Font&) = delete;
     Font& operator=(const Font&) = delete;
     FontHandle Handle() const { return m_handle; }
@@ -49,7 +54,10 @@ public:
     explicit SolidBrush(Color color);
     ~SolidBrush();
     SolidBrush(SolidBrush&& other) noexcept : m_handle(other.m_handle) { other.m_handle = BrushHandle(); }
-    SolidBrush& operator=(SolidBrush&& other) noexcept;
+    SolidBrush& operator=(SolidBrush&& other) noexcept {
+        std::swap(m_handle, other.m_handle);
+        return *this;
+    }
     SolidBrush(const SolidBrush&) = delete;
     SolidBrush& operator=(const SolidBrush&) = delete;
     BrushHandle Handle() const { return m_handle; }

@@ -19,8 +19,10 @@ TEST(ResourceIds, ControlIdsAreUniqueWithinEachTemplate) {
         const auto* dialog = script->Dialog(templateId);
         ASSERT_NE(dialog, nullptr) << templateId;
         std::map<int, int> seen;
-        for (const auto& control : dialog->controls)
-            if (control.id != IDC_STATIC) EXPECT_EQ(++seen[control.id], 1) << "template " << templateId << " id " << control.id;
+        for (const auto& control : dialog->controls) {
+            if (control.id == IDC_STATIC) continue;
+            EXPECT_EQ(++seen[control.id], 1) << "template " << templateId << " id " << control.id;
+        }
     }
     EXPECT_EQ(script->Dialog(IDD_HAUPT)->controls.size(), 67u);
 }

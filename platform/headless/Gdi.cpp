@@ -57,14 +57,6 @@ Font::~Font() {
     if (m_handle) World::Get().liveFonts.erase(m_handle.value);
 }
 
-Font& Font::operator=(Font&& other) noexcept {
-    if (this != &other) {
-        if (m_handle) World::Get().liveFonts.erase(m_handle.value);
-        m_handle = other.m_handle;
-        other.m_handle = FontHandle();
-    }
-    return *this;
-}
 
 SolidBrush::SolidBrush(Color color) {
     m_handle = BrushHandle(State().NewGdiHandle());
@@ -75,14 +67,6 @@ SolidBrush::~SolidBrush() {
     if (m_handle) World::Get().liveBrushes.erase(m_handle.value);
 }
 
-SolidBrush& SolidBrush::operator=(SolidBrush&& other) noexcept {
-    if (this != &other) {
-        if (m_handle) World::Get().liveBrushes.erase(m_handle.value);
-        m_handle = other.m_handle;
-        other.m_handle = BrushHandle();
-    }
-    return *this;
-}
 
 void DeviceContext::SetTextColor(Color c) const {
     DrawCall call = CallOn(m_dc, DrawCall::SetTextColor);

@@ -18,14 +18,6 @@ Font::~Font() {
     if (m_handle) DeleteObject(win32::ToHfont(m_handle));
 }
 
-Font& Font::operator=(Font&& other) noexcept {
-    if (this != &other) {
-        if (m_handle) DeleteObject(win32::ToHfont(m_handle));
-        m_handle = other.m_handle;
-        other.m_handle = FontHandle();
-    }
-    return *this;
-}
 
 SolidBrush::SolidBrush(Color color) : m_handle(win32::FromHbrush(CreateSolidBrush(color))) {}
 
@@ -33,14 +25,6 @@ SolidBrush::~SolidBrush() {
     if (m_handle) DeleteObject(win32::ToHbrush(m_handle));
 }
 
-SolidBrush& SolidBrush::operator=(SolidBrush&& other) noexcept {
-    if (this != &other) {
-        if (m_handle) DeleteObject(win32::ToHbrush(m_handle));
-        m_handle = other.m_handle;
-        other.m_handle = BrushHandle();
-    }
-    return *this;
-}
 
 void DeviceContext::SetTextColor(Color c) const { ::SetTextColor(ToHdc(m_dc), c); }
 
