@@ -10,9 +10,7 @@ bool ZeitApp::InitInstance() {
     // The framework's per-user settings key; the program stores nothing there.
     SetRegistryKey("Quorrin");
     HauptDlg dlg;
-    SetMainDialog(&dlg);
     dlg.DoModal();
-    SetMainDialog(nullptr);
     return false;
 }
 

@@ -9,6 +9,8 @@ std::string FileErrorText(FileError error, const std::string& path) {
     switch (error) {
         case FileError::NotFound:
             return "Die Datei " + name + " wurde nicht gefunden.";
+        case FileError::PathNotFound:
+            return "Der Ordner der Datei " + name + " wurde nicht gefunden.";
         case FileError::AccessDenied:
             return "Der Zugriff auf die Datei " + name + " wurde verweigert.";
         case FileError::SharingViolation:

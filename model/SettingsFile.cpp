@@ -1,5 +1,7 @@
 #include "model/SettingsFile.h"
 
+#include <vector>
+
 #include "model/FileErrorText.h"
 #include "platform/App.h"
 #include "platform/Constants.h"
@@ -15,41 +17,45 @@ void SettingsFile::Report(FileError error) const {
 
 SettingsFile::StartupResult SettingsFile::Load() {
     StartupResult result{SettingsRecord::Default()};
-    const FileError opened = m_file.Open(m_path, File::kRead);
-    if (opened == FileError::None) {
+    FileError error = m_file.Open(m_path, File::kRead);
+    if (error == FileError::None) {
         std::string bytes(kSettingsRecordSize, '\0');
         std::size_t got = 0;
-        m_file.Read(bytes.data(), bytes.size(), got);
+        error = m_file.Read(bytes.data(), bytes.size(), got);
         m_file.Close();
-        bytes.resize(got);
-        result.record = SettingsRecord::FromBytes(bytes);
+        if (error == FileError::None) {
+            bytes.resize(got);
+            result.record = SettingsRecord::FromBytes(bytes);
+            return result;
+        }
+    } else if (error == FileError::NotFound || error == FileError::PathNotFound) {
+        if (WriteDefaultRecord(result.record)) {
+            result.createdDefault = true;
+        } else {
+            result.failed = true;
+        }
         return result;
     }
-    if (opened != FileError::NotFound) {
-        // The file is there but cannot be read now: creating it anew would
-        // destroy the user's settings.
-        Report(opened);
-        result.failed = true;
-        return result;
-    }
-    if (WriteDefaultRecord(result.record)) {
-        result.createdDefault = true;
-    } else {
-        result.failed = true;
-    }
+    // The file is there but cannot be read now (held, denied, damaged):
+    // creating it anew, or taking what was read for the whole record, would
+    // destroy the user's settings.
+    Report(error);
+    result.failed = true;
     return result;
 }
 
+// The default record in the pieces of its layout: the option and slot
+// block, the six labels, the countdown block, the autostart flag.
 bool SettingsFile::WriteDefaultRecord(const SettingsRecord& record) {
     FileError error = m_file.Open(m_path, File::kCreate | File::kWrite);
     if (error == FileError::None) {
-        // Nine writes: option block, six labels, countdown block, autostart.
-        const std::string& b = record.Bytes();
-        const std::size_t pieces[][2] = {
-            {0, 32}, {32, 15}, {47, 15}, {62, 15}, {77, 15}, {92, 15}, {107, 15}, {122, 10}, {132, 1},
-        };
-        for (const auto& p : pieces) {
-            error = m_file.Write(b.data() + p[0], p[1]);
+        const std::string_view b = record.Bytes();
+        std::vector<std::string_view> pieces = {b.substr(0, settings::Label(0))};
+        for (int i = 0; i < kLabelCount; ++i) pieces.push_back(b.substr(settings::Label(i), kLabelLength));
+        pieces.push_back(b.substr(settings::kCountdownActive, settings::kAutostart - settings::kCountdownActive));
+        pieces.push_back(b.substr(settings::kAutostart));
+        for (const auto piece : pieces) {
+            error = m_file.Write(piece.data(), piece.size());
             if (error != FileError::None) break;
         }
         m_file.Close();

@@ -27,8 +27,8 @@ public:
     };
     // Reads the record; only when no file exists at all, creates it with the
     // default record. A file that exists is never rewritten here, whatever it
-    // holds; when it cannot be read (locked, denied) the defaults are used in
-    // memory and the user is told once.
+    // holds; when it cannot be opened or read (locked, denied, damaged) the
+    // defaults are used in memory and the user is told once.
     StartupResult Load();
 
     // One open, seek and write, close sequence on the existing file.

@@ -25,6 +25,12 @@ constexpr std::size_t kCountdownActive = 122;
 constexpr std::size_t kCountdownTime = 123;  // three "%03d" groups: hours, minutes, seconds
 constexpr std::size_t kAutostart = 132;
 
+// Every one-byte flag of the record.
+constexpr std::array<std::size_t, 10> kFlagOffsets = {
+    kStartMinimized, kHourlySignal, AlarmActive(0),   AlarmActive(1),   AlarmActive(2),
+    AlarmActive(3),  kSoundOn,      kContinuousAlarm, kCountdownActive, kAutostart,
+};
+
 constexpr std::string_view kDefaultOptionBlock = "nnf000000f000000f000000f000000tt";
 constexpr std::array<std::string_view, kLabelCount> kDefaultLabels = {
     "Alarmzeit 1    ", "Alarmzeit 2    ", "Alarmzeit 3    ",

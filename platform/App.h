@@ -5,8 +5,6 @@
 
 namespace hv {
 
-class Dialog;
-
 class Application {
 public:
     Application();
@@ -23,13 +21,10 @@ public:
     void SetName(std::string name) { m_name = std::move(name); }
     void SetRegistryKey(std::string company) { m_registryKey = std::move(company); }
     const std::string& RegistryKeyName() const { return m_registryKey; }
-    void SetMainDialog(Dialog* dialog) { m_mainDialog = dialog; }
-    Dialog* MainDialog() const { return m_mainDialog; }
 
 private:
     std::string m_name;
     std::string m_registryKey;
-    Dialog* m_mainDialog = nullptr;
 };
 
 // Caption for message boxes: the application's name, or "Horovant" when no

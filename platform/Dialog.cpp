@@ -1,5 +1,8 @@
 #include "platform/Dialog.h"
 
+#include <exception>
+
+#include "platform/Diagnostics.h"
 #include "platform/ModalLoop.h"
 
 namespace hv {
@@ -44,12 +47,15 @@ bool Dialog::Dispatch(unsigned message, WParam w, LParam l, LResult& result) noe
             return true;
         }
         return HandleMessage(Message{message, w, l}, result);
+    } catch (const std::exception& e) {
+        ReportFailure(m_wnd, message, e.what());
     } catch (...) {
-        // A handler that fails must not take the message loop down with it;
-        // the window stays usable and the next event is handled normally.
-        result = 0;
-        return true;
+        ReportFailure(m_wnd, message, nullptr);
     }
+    // A handler that fails must not take the message loop down with it; the
+    // window stays usable and the next event is handled normally.
+    result = 0;
+    return true;
 }
 
 }  // namespace hv

@@ -1,7 +1,8 @@
 #pragma once
 // Modal dialog base: built on a dialog template of the resources, run by our
-// own modal loop (created modeless, owner disabled, IsDialogMessage pump until
-// EndDialog), with controls bound by id and messages looked up in a typed map.
+// own modal loop (owner disabled, dialog created modeless, IsDialogMessage
+// pump until EndDialog), with controls bound by id and messages looked up in
+// a typed map.
 // Messages reach the dialog through Dispatch, which no exception leaves.
 #include <vector>
 
@@ -30,7 +31,8 @@ public:
     int Result() const { return m_result; }
 
     // Entry point of the backends for every message of the dialog window.
-    // Returns true when the message was handled; never throws.
+    // Returns true when the message was handled; never throws: a handler's
+    // exception is reported (ReportFailure) and the message counts as handled.
     bool Dispatch(unsigned message, WParam w, LParam l, LResult& result) noexcept;
 
     // Backend bookkeeping: the window exists (before WM_INITDIALOG) / is gone.

@@ -9,7 +9,8 @@ namespace hv {
 
 enum class FileError {
     None,
-    NotFound,          // file or path missing
+    NotFound,          // the file is missing
+    PathNotFound,      // a folder of the path is missing
     AccessDenied,      // read-only file, no permission, or a directory
     SharingViolation,  // another program holds the file open
     DiskFull,          // a write could not write all its bytes

@@ -4,7 +4,6 @@
 // DeviceContext and touches no globals.
 #include <string>
 #include <string_view>
-#include <utility>
 
 #include "platform/Handles.h"
 #include "platform/Window.h"
@@ -33,11 +32,15 @@ class Font {
 public:
     Font() = default;
     explicit Font(const FontSpec& spec);
-    ~Font();
+    ~Font() { Release(); }
     Font(Font&& other) noexcept : m_handle(other.m_handle) { other.m_handle = FontHandle(); }
-    // The old handle goes with `other`, whose destructor releases it.
+    // The old font is deleted at once, not when `other` goes.
     Font& operator=(Font&& other) noexcept {
-        std::swap(m_handle, other.m_handle);
+        if (this != &other) {
+            Release();
+            m_handle = other.m_handle;
+            other.m_handle = FontHandle();
+        }
         return *this;
     }
     Font(const Font&) = delete;
@@ -45,6 +48,7 @@ public:
     FontHandle Handle() const { return m_handle; }
 
 private:
+    void Release() noexcept;  // deletes the font, if any (backend)
     FontHandle m_handle{};
 };
 
@@ -52,10 +56,14 @@ class SolidBrush {
 public:
     SolidBrush() = default;
     explicit SolidBrush(Color color);
-    ~SolidBrush();
+    ~SolidBrush() { Release(); }
     SolidBrush(SolidBrush&& other) noexcept : m_handle(other.m_handle) { other.m_handle = BrushHandle(); }
     SolidBrush& operator=(SolidBrush&& other) noexcept {
-        std::swap(m_handle, other.m_handle);
+        if (this != &other) {
+            Release();
+            m_handle = other.m_handle;
+            other.m_handle = BrushHandle();
+        }
         return *this;
     }
     SolidBrush(const SolidBrush&) = delete;
@@ -63,6 +71,7 @@ public:
     BrushHandle Handle() const { return m_handle; }
 
 private:
+    void Release() noexcept;
     BrushHandle m_handle{};
 };
 
@@ -104,18 +113,21 @@ public:
 
 private:
     Window m_window;
-    void* m_paintStruct;  // PAINTSTRUCT on Win32
+    // The PAINTSTRUCT on Win32, kept in place: painting allocates nothing.
+    alignas(8) unsigned char m_paintStruct[72] = {};
 };
 
+// Selects a font into a device context and the previous one back at the end.
+// It holds the context's view by value, so a temporary cannot dangle.
 class ScopedSelectFont {
 public:
-    ScopedSelectFont(const DeviceContext& dc, FontHandle font) : m_dc(dc), m_previous(dc.SelectFont(font)) {}
+    ScopedSelectFont(DeviceContext dc, FontHandle font) : m_dc(dc), m_previous(dc.SelectFont(font)) {}
     ~ScopedSelectFont() { m_dc.SelectFont(m_previous); }
     ScopedSelectFont(const ScopedSelectFont&) = delete;
     ScopedSelectFont& operator=(const ScopedSelectFont&) = delete;
 
 private:
-    const DeviceContext& m_dc;
+    DeviceContext m_dc;
     FontHandle m_previous;
 };
 

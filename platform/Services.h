@@ -54,7 +54,8 @@ struct TrayIconData {
     IconHandle icon{};
     std::string tip;  // copied into the 64-character tip with lstrcpyn
 };
-// Shell_NotifyIcon with the 88-byte first form of NOTIFYICONDATA.
+// Shell_NotifyIcon with the first form of NOTIFYICONDATA (64-character tip),
+// which every shell takes: 88 bytes in a 32-bit program, 104 in a 64-bit one.
 bool NotifyIcon(unsigned action, const TrayIconData& data);
 // The message id Explorer broadcasts when the taskbar is (re)created.
 unsigned TaskbarCreatedMessage();

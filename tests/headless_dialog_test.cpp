@@ -64,14 +64,6 @@ TEST_F(HeadlessDialog, ManualButtonsWaitForTheHandlerAutomaticOnesToggle) {
     w.Click(m_wnd, IDC_AUTO_CHECK);
     EXPECT_EQ(check(IDC_AUTO_CHECK), 0);
 
-    // Automatic radio buttons clear the others of their group only.
-    w.Click(m_wnd, IDC_AUTO_RADIO3);
-    w.Click(m_wnd, IDC_AUTO_RADIO1);
-    w.Click(m_wnd, IDC_AUTO_RADIO2);
-    EXPECT_EQ(check(IDC_AUTO_RADIO1), 0);
-    EXPECT_EQ(check(IDC_AUTO_RADIO2), 1);
-    EXPECT_EQ(check(IDC_AUTO_RADIO3), 1);
-
     m_wnd.Item(IDC_PUSH).SetCheck(1);  // means nothing to a push button
     EXPECT_EQ(check(IDC_PUSH), 0);
 }
@@ -88,6 +80,9 @@ TEST_F(HeadlessDialog, EscapeAndCloseSendTheCancelCommand) {
     // A template without a Cancel button gets lParam 0; Close takes the same way.
     ProbeDialog child(IDD_PROBE_CHILD);
     const Window childWnd = TheWorld().Open(child);
+    TheWorld().PressEscape(childWnd);  // not shown yet: no key reaches it
+    EXPECT_TRUE(child.events.empty());
+    childWnd.Show(sw::kShow);
     TheWorld().PressEscape(childWnd);
     ASSERT_EQ(child.events.size(), 1u);
     EXPECT_EQ(child.events[0].lParam, 0);
@@ -112,7 +107,9 @@ TEST_F(HeadlessDialog, EnterPressesTheDefaultButtonOnlyWhileItIsEnabled) {
     EXPECT_EQ(Clicks(), (std::vector<unsigned>{IDC_DEFAULT, IDC_PUSH, IDC_PUSH}));
 
     ProbeDialog child(IDD_PROBE_CHILD);
-    w.PressEnter(w.Open(child));
+    const Window childWnd = w.Open(child);
+    childWnd.Show(sw::kShow);
+    w.PressEnter(childWnd);
     EXPECT_TRUE(child.IsEnded());
     EXPECT_EQ(child.Result(), cmd::kOk);
     w.Close(child);

@@ -1,9 +1,9 @@
 #pragma once
-// A small dialog on the probe templates (tests/data/probe.rc) that records
-// what reaches it, for the tests of the headless backend itself.
+// A small dialog on the probe templates (tests/data/probe.rc, compiled) that
+// records what reaches it, for the tests of the headless backend itself.
 #include <cstdint>
-#include <filesystem>
 #include <functional>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -18,11 +18,10 @@ namespace hv::test {
 
 inline headless::World& TheWorld() { return headless::World::Get(); }
 
-// A fresh world that reads the probe templates.
+// A fresh world on the probe templates.
 inline void ResetToProbeWorld() {
     TheWorld().Reset();
-    TheWorld().UseResourceScript(
-        (std::filesystem::path(__FILE__).parent_path() / "data" / "probe.rc").string());
+    TheWorld().UseResources(HV_PROBE_RES);
 }
 
 class ProbeDialog : public Dialog {
@@ -40,6 +39,7 @@ public:
     std::function<void(unsigned timerId)> onTimer;
     std::function<void(int id)> onCommand;
     bool focusFirstTabStop = true;
+    bool throwOnPaint = false;
 
     std::vector<unsigned> Of(unsigned message) const {
         std::vector<unsigned> ids;
@@ -75,6 +75,7 @@ private:
     }
     void OnPaint() {
         events.push_back({msg::kPaint, 0, 0, 0, MonotonicMilliseconds()});
+        if (throwOnPaint) throw std::runtime_error("paint failed");
         DefaultPaint(Wnd());
     }
     LResult OnUser(WParam w, LParam) {

@@ -39,6 +39,13 @@ TEST_F(HeadlessServices, FilesOpenExclusivelyAndFailLikeOnWindows) {
     EXPECT_EQ(first.Open(kPath, File::kRead), FileError::None);
     first.Close();
 
+    // Rights that allow writing but not reading: creating anew would succeed.
+    TheWorld().FindFile(kPath)->readOnly = false;
+    TheWorld().FindFile(kPath)->denyRead = true;
+    EXPECT_EQ(first.Open(kPath, File::kRead), FileError::AccessDenied);
+    EXPECT_EQ(first.Open(kPath, File::kWrite), FileError::None);
+    first.Close();
+
     TheWorld().FindFile(kPath)->lockedByOtherProgram = true;
     for (unsigned mode : {0u, 1u, 0x1001u}) EXPECT_EQ(first.Open(kPath, mode), FileError::SharingViolation) << mode;
 
@@ -46,6 +53,23 @@ TEST_F(HeadlessServices, FilesOpenExclusivelyAndFailLikeOnWindows) {
     EXPECT_EQ(first.Open("C:\\Programme\\Horovant", File::kRead), FileError::AccessDenied);  // a folder
     EXPECT_EQ(first.Open("C:\\a?b", File::kRead), FileError::InvalidPath);
     EXPECT_EQ(Bytes(kPath), "abc");
+}
+
+TEST_F(HeadlessServices, FilesAreCreatedOnlyInFoldersThatExist) {
+    auto& w = TheWorld();
+    File f;
+    EXPECT_EQ(f.Open("D:\\Fehlt\\config.dat", File::kWrite | File::kCreate), FileError::PathNotFound);
+    EXPECT_EQ(f.Open("D:\\Fehlt\\config.dat", File::kRead), FileError::PathNotFound);
+    EXPECT_TRUE(w.files.empty());
+    // The program's folder and the current one exist, and the folders above them.
+    EXPECT_EQ(f.Open("C:\\Programme\\Horovant\\neu.dat", File::kWrite | File::kCreate), FileError::None);
+    f.Close();
+    EXPECT_EQ(f.Open("C:\\windows\\neu.dat", File::kWrite | File::kCreate), FileError::None);
+    f.Close();
+    w.folders.insert("d:\\fehlt");
+    EXPECT_EQ(f.Open("D:\\Fehlt\\config.dat", File::kWrite | File::kCreate), FileError::None);
+    f.Close();
+    EXPECT_EQ(w.files.size(), 3u);
 }
 
 TEST_F(HeadlessServices, RelativePathsResolveAgainstTheCurrentDirectory) {
@@ -116,22 +140,37 @@ TEST_F(HeadlessServices, RegistryWritesNeedAnExistingWritableKey) {
     EXPECT_FALSE(key.DeleteValue("horovant"));
 }
 
+std::vector<int> LocalAt(std::int64_t utcSeconds) {
+    const LocalTime t = ToLocalTime(utcSeconds);
+    return {t.year, t.month, t.day, t.hour, t.minute, t.second, t.dayOfWeek};
+}
+
 TEST_F(HeadlessServices, LocalTimeCountsTheGregorianCalendar) {
     auto& w = TheWorld();
-    w.SetUtcOffsetSeconds(3600);
-    const auto at = [](std::int64_t s) {
-        const LocalTime t = ToLocalTime(s);
-        return std::vector<int>{t.year, t.month, t.day, t.hour, t.minute, t.second, t.dayOfWeek};
-    };
-    EXPECT_EQ(at(0), (std::vector<int>{1970, 1, 1, 1, 0, 0, 5}));                 // a Thursday
-    EXPECT_EQ(at(1796558400), (std::vector<int>{2026, 12, 6, 13, 0, 0, 1}));       // a Sunday
-    EXPECT_EQ(at(951868799 - 3600), (std::vector<int>{2000, 2, 29, 23, 59, 59, 3}));  // leap day, Tuesday
-    EXPECT_EQ(at(4107542400 - 3600), (std::vector<int>{2100, 3, 1, 0, 0, 0, 2}));  // 2100 has no 29 February
-    w.SetUtcOffsetSeconds(-7200);
-    EXPECT_EQ(at(3600), (std::vector<int>{1969, 12, 31, 23, 0, 0, 4}));            // before the epoch
+    w.SetTimeZone({3600, false});
+    EXPECT_EQ(LocalAt(0), (std::vector<int>{1970, 1, 1, 1, 0, 0, 5}));                   // a Thursday
+    EXPECT_EQ(LocalAt(1796558400), (std::vector<int>{2026, 12, 6, 13, 0, 0, 1}));         // a Sunday
+    EXPECT_EQ(LocalAt(951868799 - 3600), (std::vector<int>{2000, 2, 29, 23, 59, 59, 3}));  // leap day, Tuesday
+    EXPECT_EQ(LocalAt(4107542400 - 3600), (std::vector<int>{2100, 3, 1, 0, 0, 0, 2}));     // 2100 has no 29 February
+    w.SetTimeZone({-7200, false});
+    EXPECT_EQ(LocalAt(3600), (std::vector<int>{1969, 12, 31, 23, 0, 0, 4}));  // before the epoch
 
     w.SetWallClockMs(-1500);
     EXPECT_EQ(WallClockSeconds(), -2);  // whole seconds, rounded down
+}
+
+TEST_F(HeadlessServices, BerlinTimeSkipsAnHourInMarchAndRepeatsOneInOctober) {
+    TheWorld().SetTimeZone(headless::kEuropeBerlin);
+    constexpr std::int64_t kSpring = 1806195600;  // 2027-03-28 01:00:00 UTC
+    EXPECT_EQ(LocalAt(kSpring - 1), (std::vector<int>{2027, 3, 28, 1, 59, 59, 1}));
+    EXPECT_EQ(LocalAt(kSpring), (std::vector<int>{2027, 3, 28, 3, 0, 0, 1}));
+    constexpr std::int64_t kAutumn = 1824944400;  // 2027-10-31 01:00:00 UTC
+    EXPECT_EQ(LocalAt(kAutumn - 1), (std::vector<int>{2027, 10, 31, 2, 59, 59, 1}));
+    EXPECT_EQ(LocalAt(kAutumn), (std::vector<int>{2027, 10, 31, 2, 0, 0, 1}));
+    EXPECT_EQ(LocalAt(kAutumn - 1800), LocalAt(kAutumn + 1800));  // 02:30 comes twice
+    EXPECT_EQ(LocalAt(kAutumn + 3600), (std::vector<int>{2027, 10, 31, 3, 0, 0, 1}));
+    EXPECT_EQ(LocalAt(1796558400)[3], 13);  // winter: UTC+1
+    EXPECT_EQ(LocalAt(1814400000)[3], 2);   // 2027-07-01 00:00 UTC, summer: UTC+2
 }
 
 TEST_F(HeadlessServices, TheNotificationAreaKeepsWhatWasAdded) {
@@ -169,7 +208,11 @@ TEST_F(HeadlessServices, GdiObjectsAndDeviceContextsAreAccountedFor) {
         SolidBrush brush(Rgb(255, 255, 255));
         Font moved = std::move(font);
         labelFont = moved.Handle();
-        EXPECT_EQ(w.liveFonts.size(), 1u);
+        Font replaced(spec), other(spec);
+        replaced = std::move(other);  // the old font goes now, not when `other` goes
+        SolidBrush black(Rgb(0, 0, 0));
+        brush = std::move(black);
+        EXPECT_EQ(w.liveFonts.size(), 2u);
         EXPECT_EQ(w.liveBrushes.size(), 1u);
         ClientDc dc(wnd);
         ScopedSelectFont select(dc, moved.Handle());
@@ -190,7 +233,7 @@ TEST_F(HeadlessServices, GdiObjectsAndDeviceContextsAreAccountedFor) {
     w.Close(dlg);
 }
 
-TEST_F(HeadlessServices, TheProgramsStringsAndIconsComeFromItsScript) {
+TEST_F(HeadlessServices, TheProgramsStringsAndIconsComeFromItsResources) {
     EXPECT_EQ(LoadResourceString(IDS_ABOUTBOX), "&Info \xFC" "ber Orvell...");
     EXPECT_EQ(LoadResourceString(4711), "");
     EXPECT_TRUE(LoadAppIcon(IDR_MAINFRAME));

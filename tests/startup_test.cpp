@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "app/ZeitApp.h"
+#include "model/SettingsFile.h"
 #include "model/SettingsRecord.h"
 #include "res/resource.h"
 #include "tests/support/Scenario.h"
@@ -60,14 +61,46 @@ TEST(StartUp, StartsBothTimersAndAddsTheAboutEntry) {
 TEST(StartUp, FieldsGetTheirArialFonts) {
     Scenario s;
     s.Start();
-    const auto fontOf = [&](int id) { return s.World().Control(s.Wnd(), id)->font; };
-    EXPECT_TRUE(fontOf(IDC_CLOCK));
-    EXPECT_TRUE(fontOf(IDC_DATE));
-    EXPECT_EQ(fontOf(IDC_STATUS), fontOf(IDC_DATE));  // the status line uses the date font
-    EXPECT_NE(fontOf(IDC_CLOCK), fontOf(IDC_DATE));
-    for (int id : kAlarmOverviews) EXPECT_EQ(fontOf(id), fontOf(IDC_STOPWATCH_OVERVIEW));
-    EXPECT_EQ(fontOf(IDC_COUNTDOWN_OVERVIEW), fontOf(IDC_STOPWATCH_OVERVIEW));
-    EXPECT_NE(fontOf(IDC_STOPWATCH_OVERVIEW), fontOf(IDC_DATE));
+    const auto fontOf = [&](int id) -> FontSpec {
+        const auto it = s.World().liveFonts.find(s.World().Control(s.Wnd(), id)->font.value);
+        return it == s.World().liveFonts.end() ? FontSpec{} : it->second;
+    };
+    const auto expectArial = [&](int id, int height, int weight) {
+        const FontSpec f = fontOf(id);
+        EXPECT_EQ(f.faceName, "Arial") << id;
+        EXPECT_EQ(f.height, height) << id;
+        EXPECT_EQ(f.weight, weight) << id;
+        EXPECT_EQ(std::vector<int>({f.width, f.italic, f.underline, f.strikeOut, f.charSet, f.outPrecision,
+                                    f.clipPrecision, f.quality, f.pitchAndFamily}),
+                  std::vector<int>({0, 0, 0, 0, 1, 1, 1, 0, 0}))
+            << id;
+    };
+    expectArial(IDC_CLOCK, 70, 700);
+    expectArial(IDC_DATE, 18, 670);
+    expectArial(IDC_STATUS, 18, 670);  // the status line uses the date font
+    for (int id : kAlarmOverviews) expectArial(id, 16, 670);
+    expectArial(IDC_COUNTDOWN_OVERVIEW, 16, 670);
+    expectArial(IDC_STOPWATCH_OVERVIEW, 16, 670);
+    EXPECT_EQ(s.World().liveFonts.size(), 3u);  // three fonts, shared by their fields
+}
+
+TEST(StartUp, ColoursAreBlackOnWhiteWithTheClockDateAndStatusInTheirOwn) {
+    Scenario s;
+    s.Start();
+    const auto colours = [&](int id) { return s.World().QueryColors(s.Wnd().Item(id)); };
+    const auto white = colours(IDC_CLOCK).brush;
+    ASSERT_TRUE(white);
+    EXPECT_EQ(s.World().liveBrushes.at(white.value), Rgb(255, 255, 255));
+    EXPECT_EQ(colours(IDC_CLOCK).textColor, Rgb(215, 56, 53));
+    EXPECT_EQ(colours(IDC_DATE).textColor, Rgb(0, 0, 255));
+    EXPECT_EQ(colours(IDC_STATUS).textColor, Rgb(255, 0, 0));
+    for (int id : {IDC_ALARM1_OVERVIEW, IDC_ALARM1_HOUR, IDC_SOUND, IDC_START}) {
+        const auto c = colours(id);
+        EXPECT_EQ(c.textColor, Rgb(0, 0, 0)) << id;
+        EXPECT_EQ(c.backgroundColor, Rgb(255, 255, 255)) << id;
+        EXPECT_EQ(c.brush, white) << id;
+    }
+    EXPECT_EQ(s.World().QueryColors(s.Wnd()).brush, white);  // the dialog's own background
 }
 
 TEST(StartUp, ArmedAlarmAndOptionsAreRestoredFromTheRecord) {
@@ -128,21 +161,61 @@ TEST(StartUp, GarbledRecordsStartConsistently) {
     }
 }
 
-TEST(StartUp, AnUnreadableFileIsReportedOnceAndTheWindowGoesOn) {
+TEST(StartUp, AFileThatCannotBeReadIsReportedOnceAndKept) {
     const std::string record = RecordWith({{settings::AlarmActive(0), "t063000"}});
+    // Held by another program; rights that allow writing but not reading
+    // (creating it anew would succeed and lose it); a read error.
+    for (int how = 0; how < 3; ++how) {
+        Scenario s;
+        s.WithSettings(record);
+        auto* file = s.World().FindFile(kSettingsPath);
+        (how == 0 ? file->lockedByOtherProgram : how == 1 ? file->denyRead : file->readFails) = true;
+        s.Start();
+        ASSERT_EQ(s.World().messageBoxes.size(), 1u) << how;
+        EXPECT_NE(s.World().messageBoxes[0].text.find(kSettingsPath), std::string::npos)
+            << s.World().messageBoxes[0].text;
+        EXPECT_EQ(s.World().messageBoxes[0].caption, "Horovant");
+        // The defaults apply in memory; the stored record is untouched.
+        EXPECT_EQ(s.Text(IDC_ALARM1_OVERVIEW), "nicht gesetzt") << how;
+        EXPECT_EQ(s.Check(IDC_SOUND), 1);
+        EXPECT_EQ(s.World().timersStarted.size(), 2u);
+        EXPECT_EQ(s.FileBytes(), record) << how;
+    }
+}
+
+TEST(StartUp, AProductDirThatIsGoneIsReportedOnceAndNothingIsCreated) {
     Scenario s;
-    s.WithSettings(record);
-    s.World().FindFile(kSettingsPath)->lockedByOtherProgram = true;
-    s.Start();
+    s.WithProductDir("D:\\Entfernt\\Horovant\\").Start();
     ASSERT_EQ(s.World().messageBoxes.size(), 1u);
-    EXPECT_NE(s.World().messageBoxes[0].text.find(kSettingsPath), std::string::npos)
-        << s.World().messageBoxes[0].text;
-    EXPECT_EQ(s.World().messageBoxes[0].caption, "Horovant");
-    // The defaults apply in memory; the stored record is untouched.
-    EXPECT_EQ(s.Text(IDC_ALARM1_OVERVIEW), "nicht gesetzt");
+    EXPECT_EQ(s.World().messageBoxes[0].text,
+              "Der Ordner der Datei \"D:\\Entfernt\\Horovant\\config.dat\" wurde nicht gefunden.");
+    EXPECT_TRUE(s.World().files.empty());
     EXPECT_EQ(s.Check(IDC_SOUND), 1);
-    EXPECT_EQ(s.World().timersStarted.size(), 2u);
-    EXPECT_EQ(s.FileBytes(), record);
+    EXPECT_EQ(s.Text(IDC_STOPWATCH_OVERVIEW), "inaktiv");
+}
+
+TEST(StartUp, AShortFileLengthenedByAFieldWriteKeepsItsOtherDefaults) {
+    std::string written;
+    {
+        Scenario s;
+        s.WithSettings("jn").Start();  // a file cut short, say by a full disk
+        // The next change the user makes writes its own field only.
+        ASSERT_TRUE(g_settingsFile.RewriteField(settings::kAutostart, "t"));
+        written = *s.FileBytes();
+    }
+    ASSERT_EQ(written.size(), kSettingsRecordSize);
+    Scenario s;
+    s.WithSettings(written).Start();
+    EXPECT_EQ(s.Check(IDC_START_MINIMIZED), 1);
+    EXPECT_EQ(s.Check(IDC_AUTOSTART), 1);
+    // The zeros between were never written: Sound stays on, Daueralarm usable.
+    EXPECT_EQ(s.Check(IDC_SOUND), 1);
+    EXPECT_EQ(s.Check(IDC_CONTINUOUS_ALARM), 1);
+    EXPECT_TRUE(s.Enabled(IDC_CONTINUOUS_ALARM));
+    EXPECT_EQ(s.Check(IDC_HOURLY_SIGNAL), 0);
+    for (int id : kAlarmOverviews) EXPECT_EQ(s.Text(id), "nicht gesetzt");
+    EXPECT_EQ(s.Dlg().Labels()[0], "Alarmzeit 1    ");
+    EXPECT_EQ(s.FileBytes(), written);
 }
 
 TEST(StartUp, ADefaultRecordThatCannotBeWrittenIsReportedOnce) {
@@ -168,6 +241,7 @@ TEST(SettingsLocation, WithoutProductDirTheFileLiesBesideTheProgram) {
 TEST(SettingsLocation, ProductDirIsUsedAsStored) {
     {
         Scenario s;
+        s.World().folders.insert("D:\\Tools\\Horovant");
         s.WithProductDir(std::string("D:\\Tools\\Horovant\\\0", 19)).Start();
         EXPECT_EQ(s.Dlg().SettingsPath(), "D:\\Tools\\Horovant\\config.dat");
         EXPECT_TRUE(s.FileBytes("D:\\Tools\\Horovant\\config.dat"));

@@ -3,7 +3,6 @@
 // dialog.
 #include "platform/Dialog.h"
 #include "platform/ModalLoop.h"
-#include "platform/headless/ModalScope.h"
 #include "platform/headless/WorldImpl.h"
 
 namespace hv {
@@ -20,7 +19,7 @@ bool IsEdit(const Node& n) { return n.className == "Edit"; }
 }  // namespace
 
 std::uintptr_t World::Impl::CreateDialogWindow(Dialog& dialog, std::uintptr_t owner) {
-    const DialogTemplate* t = Script().Dialog(dialog.TemplateId());
+    const DialogTemplate* t = Resources().Dialog(dialog.TemplateId());
     if (!t) return 0;
     const std::uintptr_t handle = (nextWindow += 4);
     Node& d = nodes[handle];
@@ -34,7 +33,6 @@ std::uintptr_t World::Impl::CreateDialogWindow(Dialog& dialog, std::uintptr_t ow
     d.enabled = (t->style & win::kWsDisabled) == 0;
     d.visible = false;  // shown after WM_INITDIALOG
     d.dialog = &dialog;
-    d.templateId = dialog.TemplateId();
     creationOrder.push_back(handle);
     if (t->style & win::kWsSysMenu) systemMenus[handle] = DefaultSystemMenu();
 
@@ -52,7 +50,11 @@ std::uintptr_t World::Impl::CreateDialogWindow(Dialog& dialog, std::uintptr_t ow
         n.rect = Rect{c.x, c.y, c.x + c.cx, c.y + c.cy};
         n.enabled = (c.style & win::kWsDisabled) == 0;
         n.visible = (c.style & win::kWsVisible) != 0;
-        n.templateId = dialog.TemplateId();
+        // A picture static takes the size of its bitmap, as Windows sizes it.
+        const auto bitmap = c.ordinal ? Resources().Bitmap(*c.ordinal) : std::nullopt;
+        if (c.className == "Static" && (c.style & win::kSsTypeMask) == win::kSsBitmap &&
+            !(c.style & win::kSsRealSizeControl) && bitmap)
+            n.pixelRect = Rect{0, 0, bitmap->width, bitmap->height};
         creationOrder.push_back(h);
         list.push_back(h);
     }
@@ -119,6 +121,32 @@ void World::Impl::DestroyDialogWindow(std::uintptr_t handle) {
     if (dialog && dialog->Wnd().Handle().value == handle) dialog->AttachWindow(WindowHandle());
 }
 
+ModalScope::ModalScope(std::uintptr_t owner, std::uintptr_t focus) : m_owner(owner), m_focus(focus) {
+    auto& s = State();
+    if (Node* n = s.Live(m_owner)) {
+        m_ownerWasEnabled = n->enabled;
+        s.SetEnabled(*n, false);
+    }
+}
+
+void ModalScope::EnableOwner() {
+    auto& s = State();
+    Node* owner = s.Live(m_owner);
+    if (owner && m_ownerWasEnabled) s.SetEnabled(*owner, true);
+    m_ownerWasEnabled = false;
+}
+
+ModalScope::~ModalScope() {
+    EnableOwner();
+    auto& s = State();
+    Node* owner = s.Live(m_owner);
+    if (!s.Live(s.focus)) {
+        s.focus = 0;
+        s.SetFocus(m_focus);  // fails if that window went away meanwhile
+    }
+    if (owner && s.IsVisible(*owner)) s.Invalidate(m_owner);
+}
+
 Window World::Open(Dialog& dialog, const Window& owner) {
     dialog.ResetModalState();
     const std::uintptr_t handle = m_impl->CreateDialogWindow(dialog, owner.Handle().value);
@@ -131,31 +159,34 @@ void World::Close(Dialog& dialog) { m_impl->DestroyDialogWindow(dialog.Wnd().Han
 
 }  // namespace headless
 
-// The nested modal loop: the test's onModalDialog plays the user; a dialog
-// it leaves open is cancelled, as a user closing it would.
+// The nested modal loop, in the order of our Win32 one: the owner is
+// disabled, the dialog created modeless; a template without WS_VISIBLE is
+// shown when the queue first runs dry. The test's onModalDialog plays the
+// user; a dialog it leaves open is cancelled, as a user closing it would.
 int RunModalDialog(Dialog& dialog, Window owner) {
     auto& world = headless::World::Get();
     auto& s = world.Internals();
     const std::uintptr_t ownerHandle = owner.Handle().value;
-    const std::uintptr_t focusBefore = s.focus;
+    headless::ModalScope scope(ownerHandle, s.focus);
     const std::uintptr_t handle = s.CreateDialogWindow(dialog, ownerHandle);
     if (!handle) return -1;
-    int result = -1;
     s.InitDialogWindow(handle);
-    {
-        // Created modeless first, then the owner is disabled, as our Win32
-        // modal loop does it.
-        headless::ModalScope scope(ownerHandle, focusBefore);
-        world.Pump();
-        if (!dialog.IsEnded() && world.onModalDialog) world.onModalDialog(dialog);
-        if (!dialog.IsEnded() && s.Live(handle)) {
-            const headless::Node* cancel = s.LiveChild(handle, cmd::kCancel);
-            s.Deliver(handle, msg::kCommand, MakeWParam(cmd::kCancel, bn::kClicked),
-                      static_cast<LParam>(cancel ? cancel->handle : 0));
-        }
-        result = dialog.Result();
-        s.DestroyDialogWindow(handle);
+    const headless::Node* created = s.Live(handle);
+    const bool showWhenIdle = created && !created->visible;
+    world.Pump();
+    if (headless::Node* d = s.Live(handle); d && showWhenIdle && !dialog.IsEnded()) {
+        s.Show(*d, sw::kShowNormal);
+        Window(WindowHandle(handle)).Update();
     }
+    if (!dialog.IsEnded() && s.Live(handle) && world.onModalDialog) world.onModalDialog(dialog);
+    if (!dialog.IsEnded() && s.Live(handle)) {
+        const headless::Node* cancel = s.LiveChild(handle, cmd::kCancel);
+        s.Deliver(handle, msg::kCommand, MakeWParam(cmd::kCancel, bn::kClicked),
+                  static_cast<LParam>(cancel ? cancel->handle : 0));
+    }
+    const int result = dialog.Result();
+    scope.EnableOwner();  // before the dialog goes, so the owner can be activated
+    s.DestroyDialogWindow(handle);
     return result;
 }
 

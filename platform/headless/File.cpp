@@ -1,6 +1,6 @@
 // The file object on the model's in-memory file system: exclusive opening,
-// read-only files, files another program holds open, and a disk that can
-// fill up.
+// folders that must exist, read-only files, files whose rights forbid
+// reading, files another program holds open, and a disk that can fill up.
 #include "platform/File.h"
 
 #include <algorithm>
@@ -12,16 +12,11 @@
 
 namespace hv {
 using headless::FakeFile;
+using headless::SameText;
 using headless::State;
 using headless::World;
 
 namespace {
-
-bool SameText(const std::string& a, const std::string& b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
-           });
-}
 
 bool HasInvalidCharacter(const std::string& path) {
     for (std::size_t i = 0; i < path.size(); ++i) {
@@ -39,12 +34,25 @@ const std::string* FindKey(const std::string& resolved) {
     return nullptr;
 }
 
-bool IsDirectory(const std::string& resolved) {
-    const std::string prefix = resolved + "\\";
-    for (const auto& [key, file] : World::Get().files)
-        if (key.size() > prefix.size() && SameText(key.substr(0, prefix.size()), prefix)) return true;
-    return false;
+// `path` lies inside `folder` (both resolved, the folder without its backslash).
+bool Inside(const std::string& path, const std::string& folder) {
+    return path.size() > folder.size() + 1 && SameText(path.substr(0, folder.size() + 1), folder + "\\");
 }
+
+bool FolderExists(std::string folder) {
+    auto& world = World::Get();
+    if (!folder.empty() && folder.back() == '\\') folder.pop_back();
+    if (folder.size() <= 2) return true;  // a drive's root
+    // A known folder (resolved with its backslash) is there, and so is every folder above it.
+    const auto holds = [&](const std::string& known) { return SameText(known, folder + "\\") || Inside(known, folder); };
+    for (const auto& [key, file] : world.files)
+        if (Inside(key, folder)) return true;
+    for (const std::string& f : world.folders)
+        if (holds(world.ResolvePath(f + "\\"))) return true;
+    return holds(world.ResolvePath(world.currentDirectory + "\\")) || Inside(world.ResolvePath(world.moduleFileName), folder);
+}
+
+std::string FolderOf(const std::string& resolved) { return resolved.substr(0, resolved.find_last_of('\\')); }
 
 bool IsHeldOpen(const std::string& key) {
     for (const auto& [handle, open] : State().openFiles)
@@ -56,47 +64,32 @@ bool IsHeldOpen(const std::string& key) {
 
 namespace headless {
 
-// GetFullPathName: '/' becomes '\\', a relative path is taken from the
-// current directory (a rooted one from its drive), "." and ".." are resolved.
+// GetFullPathName for the paths the program forms: '/' becomes '\\', a
+// relative path is taken from the current directory (a rooted one from its
+// drive), "." and ".." are resolved; a trailing backslash stays.
 std::string World::ResolvePath(const std::string& path) const {
     std::string p = path;
     std::replace(p.begin(), p.end(), '/', '\\');
     std::string cwd = currentDirectory;
-    if (!cwd.empty() && cwd.back() != '\\') cwd += '\\';
-    std::string prefix;
-    std::string rest;
-    if (p.size() >= 2 && p[1] == ':') {
-        prefix = p.substr(0, 2);
-        rest = p.substr(2);
-        if (rest.empty() || rest[0] != '\\') {
-            rest = (SameText(prefix, cwd.substr(0, 2)) ? cwd.substr(2) : std::string("\\")) + rest;
+    if (cwd.empty() || cwd.back() != '\\') cwd += '\\';
+    if (p.size() < 2 || p[1] != ':') p = (!p.empty() && p[0] == '\\' ? cwd.substr(0, 2) : cwd) + p;
+    if (p.size() > 2 && p[2] != '\\') p.insert(2, "\\");  // "C:x" counts as "C:\\x"
+    std::string out = p.substr(0, 2);
+    std::vector<std::size_t> parts;  // where each part of `out` begins
+    std::size_t pos = 2;
+    while (pos < p.size()) {
+        const std::size_t next = std::min(p.find('\\', pos + 1), p.size());
+        const std::string part = p.substr(pos + 1, next - pos - 1);
+        if (part == ".." && !parts.empty()) {
+            out.resize(parts.back());
+            parts.pop_back();
+        } else if (!part.empty() && part != "." && part != "..") {
+            parts.push_back(out.size());
+            out += "\\" + part;
         }
-    } else if (p.size() >= 2 && p[0] == '\\' && p[1] == '\\') {
-        prefix = "\\";  // UNC: \\server\share\...
-        rest = p.substr(1);
-    } else if (!p.empty() && p[0] == '\\') {
-        prefix = cwd.substr(0, 2);
-        rest = p;
-    } else {
-        prefix = cwd.substr(0, 2);
-        rest = cwd.substr(2) + p;
+        pos = next;
     }
-    std::vector<std::string> parts;
-    std::size_t pos = 0;
-    while (pos <= rest.size()) {
-        const auto next = rest.find('\\', pos);
-        const std::string part = rest.substr(pos, next == std::string::npos ? std::string::npos : next - pos);
-        if (part == "..") {
-            if (!parts.empty()) parts.pop_back();
-        } else if (!part.empty() && part != ".") {
-            parts.push_back(part);
-        }
-        if (next == std::string::npos) break;
-        pos = next + 1;
-    }
-    std::string out = prefix;
-    for (const auto& part : parts) out += "\\" + part;
-    if (parts.empty() || (!rest.empty() && rest.back() == '\\')) out += "\\";
+    if (parts.empty() || p.back() == '\\') out += "\\";
     return out;
 }
 
@@ -119,12 +112,14 @@ FileError File::Open(const std::string& path, unsigned mode) {
 
     const std::string* key = FindKey(resolved);
     if (!key) {
-        if (IsDirectory(resolved) || resolved.back() == '\\') return FileError::AccessDenied;
+        if (resolved.back() == '\\' || FolderExists(resolved)) return FileError::AccessDenied;
+        if (!FolderExists(FolderOf(resolved))) return FileError::PathNotFound;
         if (!create) return FileError::NotFound;
     } else {
         FakeFile& f = world.files[*key];
         if (f.lockedByOtherProgram || IsHeldOpen(*key)) return FileError::SharingViolation;
         if (f.readOnly && (write || create)) return FileError::AccessDenied;
+        if (f.denyRead && !write) return FileError::AccessDenied;
     }
     std::string name = key ? *key : resolved;
     FakeFile& f = world.files[name];
@@ -154,7 +149,7 @@ FileError File::Read(void* buffer, std::size_t size, std::size_t& got) {
     if (it == open.end()) return FileError::Generic;
     if (!it->second.canRead) return FileError::AccessDenied;
     FakeFile* f = World::Get().FindFile(it->second.key);
-    if (!f) return FileError::Generic;
+    if (!f || f->readFails) return FileError::Generic;
     const std::uint64_t pos = it->second.position;
     if (pos >= f->bytes.size()) return FileError::None;
     got = static_cast<std::size_t>(std::min<std::uint64_t>(size, f->bytes.size() - pos));

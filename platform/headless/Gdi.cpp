@@ -46,45 +46,36 @@ void CloseDc(DcHandle dc, DrawCall::Kind kind) {
 
 }  // namespace
 
-Font::Font(const FontSpec& spec) {
-    auto& s = State();
-    m_handle = FontHandle(s.NewGdiHandle());
-    World::Get().liveFonts[m_handle.value] = spec;
-    World::Get().createdFonts.push_back(spec);
-}
+Font::Font(const FontSpec& spec) : m_handle(State().NewGdiHandle()) { World::Get().liveFonts[m_handle.value] = spec; }
 
-Font::~Font() {
+void Font::Release() noexcept {
     if (m_handle) World::Get().liveFonts.erase(m_handle.value);
+    m_handle = FontHandle();
 }
-
 
 SolidBrush::SolidBrush(Color color) {
     m_handle = BrushHandle(State().NewGdiHandle());
     World::Get().liveBrushes[m_handle.value] = color;
 }
 
-SolidBrush::~SolidBrush() {
+void SolidBrush::Release() noexcept {
     if (m_handle) World::Get().liveBrushes.erase(m_handle.value);
+    m_handle = BrushHandle();
 }
 
 
-void DeviceContext::SetTextColor(Color c) const {
-    DrawCall call = CallOn(m_dc, DrawCall::SetTextColor);
-    call.color = c;
-    State().Record(call);
-}
-
-void DeviceContext::SetBkColor(Color c) const {
-    DrawCall call = CallOn(m_dc, DrawCall::SetBkColor);
-    call.color = c;
-    State().Record(call);
-}
-
-void DeviceContext::SetBkMode(int mode) const {
-    DrawCall call = CallOn(m_dc, DrawCall::SetBkMode);
+namespace {
+void RecordState(DcHandle dc, DrawCall::Kind kind, Color color, int mode) {
+    DrawCall call = CallOn(dc, kind);
+    call.color = color;
     call.mode = mode;
     State().Record(call);
 }
+}  // namespace
+
+void DeviceContext::SetTextColor(Color c) const { RecordState(m_dc, DrawCall::SetTextColor, c, 0); }
+void DeviceContext::SetBkColor(Color c) const { RecordState(m_dc, DrawCall::SetBkColor, c, 0); }
+void DeviceContext::SetBkMode(int mode) const { RecordState(m_dc, DrawCall::SetBkMode, 0, mode); }
 
 FontHandle DeviceContext::SelectFont(FontHandle font) const {
     auto& s = State();
@@ -120,7 +111,7 @@ ClientDc::~ClientDc() { CloseDc(m_dc, DrawCall::ReleaseDc); }
 
 // BeginPaint validates the window: what it paints now is painted.
 PaintDc::PaintDc(const Window& window)
-    : DeviceContext(OpenDc(window, DrawCall::BeginPaint)), m_window(window), m_paintStruct(nullptr) {
+    : DeviceContext(OpenDc(window, DrawCall::BeginPaint)), m_window(window) {
     State().Validate(window.Handle().value);
 }
 

@@ -1,9 +1,8 @@
 // Message boxes of the model: recorded and answered by the test while the
 // box is "open", i.e. inside a nested loop in which the owner is disabled and
-// time may pass (World::Advance from onMessageBox).
+// time may pass (World::messageBoxOpenMs, or Advance from onMessageBox).
 #include "platform/MessageBox.h"
 
-#include "platform/headless/ModalScope.h"
 #include "platform/headless/WorldImpl.h"
 
 namespace hv {
@@ -37,6 +36,7 @@ int ShowMessageBox(const Window& owner, std::string_view text, std::string_view 
         headless::ModalScope scope(call.owner, world.Internals().focus);
         world.Internals().focus = 0;  // the box has it
         world.Pump();
+        if (world.messageBoxOpenMs > 0) world.Advance(world.messageBoxOpenMs);
         answer = world.onMessageBox ? world.onMessageBox(call) : FirstButton(type);
     }
     if (index < world.messageBoxes.size()) world.messageBoxes[index].answer = answer;

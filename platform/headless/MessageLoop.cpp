@@ -5,7 +5,6 @@
 #include <chrono>
 #include <cstdio>
 #include <limits>
-#include <optional>
 
 #include "platform/Dialog.h"
 #include "platform/headless/WorldImpl.h"
@@ -71,14 +70,6 @@ bool World::Impl::PopPosted(Posted& out) {
     return true;
 }
 
-void World::Post(std::uintptr_t window, unsigned message, WParam w, LParam l) {
-    m_impl->PostChecked(window, message, w, l);
-}
-
-LResult World::Send(std::uintptr_t window, unsigned message, WParam w, LParam l) {
-    return m_impl->Deliver(window, message, w, l);
-}
-
 void World::Pump() {
     m_impl->SettleWorkers();
     Posted p;
@@ -96,26 +87,20 @@ void World::Impl::Paint(std::uintptr_t window) {
     const unsigned before = validations[window];
     Deliver(window, msg::kPaint, 0, 0);
     painting.erase(window);
-    // A handler that did not validate would be asked again and again on
-    // Windows; the model takes the window as painted.
-    if (validations[window] == before) Validate(window);
+    // A handler that does not validate is asked again and again on Windows,
+    // a loop that never idles: a fault of the program, recorded as such.
+    if (validations[window] == before) {
+        World::Get().handlerFailures.push_back("WM_PAINT left the window invalid");
+        Validate(window);
+    }
 }
 
 void World::PaintInvalidWindows() {
-    std::set<std::uintptr_t> done;
-    for (;;) {
-        std::optional<std::uintptr_t> next;
-        for (auto handle : m_impl->creationOrder) {
-            const Node* n = m_impl->Live(handle);
-            if (n && n->className == kDialogClass && m_impl->invalid.count(handle) && !done.count(handle) &&
-                m_impl->IsVisible(*n) && !m_impl->painting.count(handle)) {
-                next = handle;
-                break;
-            }
-        }
-        if (!next) break;
-        done.insert(*next);
-        m_impl->Paint(*next);
+    const std::vector<std::uintptr_t> oldestFirst = m_impl->creationOrder;  // a paint may open a window
+    for (auto handle : oldestFirst) {
+        const Node* n = m_impl->Live(handle);
+        if (n && n->className == kDialogClass && m_impl->invalid.count(handle) && m_impl->IsVisible(*n))
+            m_impl->Paint(handle);
     }
     // Controls paint themselves.
     for (auto it = m_impl->invalid.begin(); it != m_impl->invalid.end();) {
@@ -127,36 +112,36 @@ void World::PaintInvalidWindows() {
 
 // --- timers and time ---------------------------------------------------------------------
 
-std::int64_t World::Impl::Monotonic() {
-    std::lock_guard<std::mutex> g(lock);
-    return monoMs;
+std::int64_t World::Impl::Expiry(std::int64_t dueUs, unsigned timerId) {
+    std::int64_t late = 0;
+    auto& lateness = World::Get().timerLatenessUs;
+    if (lateness) late = std::max<std::int64_t>(lateness(timerId), 0);
+    return CeilToTick(dueUs) + late;
 }
 
-// Windows posts no WM_TIMER while other messages wait; a timer whose periods
-// passed meanwhile arrives once, and its next period keeps its phase.
+// Windows posts no WM_TIMER while other messages wait; a timer that expired
+// several times meanwhile arrives once, and its later expiries keep their phase.
 bool World::Impl::FireOneDueTimer() {
-    const std::int64_t now = Monotonic();
+    const std::int64_t now = MonotonicUs();
     auto best = timers.end();
     for (auto it = timers.begin(); it != timers.end(); ++it) {
-        if (it->second.due > now) continue;
-        if (best == timers.end() || it->second.due < best->second.due ||
-            (it->second.due == best->second.due && it->second.serial < best->second.serial))
+        if (it->second.dueUs > now) continue;
+        if (best == timers.end() || it->second.dueUs < best->second.dueUs ||
+            (it->second.dueUs == best->second.dueUs && it->second.serial < best->second.serial))
             best = it;
     }
     if (best == timers.end()) return false;
     const auto [window, id] = best->first;
     Timer& t = best->second;
-    const std::int64_t periods = (now - t.due) / t.period + 1;
-    t.due += periods * t.period;
+    while (t.dueUs <= now) t.dueUs = Expiry(t.dueUs + t.periodUs, id);
     Deliver(window, msg::kTimer, id, 0);
     return true;
 }
 
 void World::Impl::MoveClockTo(std::int64_t t) {
     std::lock_guard<std::mutex> g(lock);
-    if (t <= monoMs) return;
-    wallMs += t - monoMs;
-    monoMs = t;
+    if (t <= monoUs) return;
+    monoUs = t;
     int woken = 0;
     while (!sleepers.empty() && *sleepers.begin() <= t) {
         sleepers.erase(sleepers.begin());
@@ -175,8 +160,8 @@ void World::Impl::SettleWorkers() {
         std::fprintf(stderr, "headless: a worker thread neither sleeps nor ends\n");
 }
 
-void World::Impl::PassTime(std::int64_t ms) {
-    const std::int64_t target = Monotonic() + std::max<std::int64_t>(ms, 0);
+void World::Impl::PassTime(std::int64_t us) {
+    const std::int64_t target = MonotonicUs() + std::max<std::int64_t>(us, 0);
     for (;;) {
         SettleWorkers();
         std::int64_t next = target;
@@ -192,7 +177,7 @@ void World::Impl::PassTime(std::int64_t ms) {
 
 void World::Advance(std::int64_t ms) {
     Impl& s = *m_impl;
-    const std::int64_t target = s.Monotonic() + std::max<std::int64_t>(ms, 0);
+    const std::int64_t target = s.MonotonicUs() + std::max<std::int64_t>(ms, 0) * 1000;
     for (;;) {
         Pump();
         PaintInvalidWindows();
@@ -203,12 +188,12 @@ void World::Advance(std::int64_t ms) {
         if (s.FireOneDueTimer()) continue;
         // Nothing to do now: on to the next timer or worker wake-up.
         std::int64_t next = std::numeric_limits<std::int64_t>::max();
-        for (const auto& [key, timer] : s.timers) next = std::min(next, timer.due);
+        for (const auto& [key, timer] : s.timers) next = std::min(next, timer.dueUs);
         {
             std::lock_guard<std::mutex> g(s.lock);
             if (!s.sleepers.empty()) next = std::min(next, *s.sleepers.begin());
         }
-        const std::int64_t now = s.Monotonic();
+        const std::int64_t now = s.MonotonicUs();
         if (next > target) {
             if (now >= target) break;
             next = target;
@@ -218,7 +203,7 @@ void World::Advance(std::int64_t ms) {
 }
 
 void World::Stall(std::int64_t ms) {
-    m_impl->PassTime(ms);
+    m_impl->PassTime(ms * 1000);
     Advance(0);
 }
 

@@ -1,22 +1,14 @@
 // The registry of the model: World::registry, keyed "HKLM\\<key>" or
 // "HKCU\\<key>", names compared case-insensitively as Windows does.
-#include <algorithm>
-#include <cctype>
-
 #include "platform/Services.h"
 #include "platform/headless/WorldImpl.h"
 
 namespace hv {
+using headless::SameText;
 using headless::State;
 using headless::World;
 
 namespace {
-
-bool SameText(std::string_view a, std::string_view b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
-           });
-}
 
 std::string FullKeyName(RegistryRoot root, std::string_view key) {
     return std::string(root == RegistryRoot::LocalMachine ? "HKLM\\" : "HKCU\\") + std::string(key);

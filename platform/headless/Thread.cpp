@@ -7,6 +7,7 @@
 #include <atomic>
 #include <thread>
 
+#include "platform/Diagnostics.h"
 #include "platform/Services.h"
 #include "platform/headless/WorldImpl.h"
 
@@ -41,7 +42,7 @@ bool WorkerThread::Start(std::function<void()> body, int priority) {
         } catch (const headless::WorkerAbandoned&) {
             // The world was reset under the worker.
         } catch (...) {
-            // Nothing leaves a thread entry.
+            ReportFailure(Window(), 0, "a worker thread ended with an exception");
         }
         std::lock_guard<std::mutex> g(s.lock);
         state->finished = true;
@@ -86,13 +87,15 @@ void SleepMilliseconds(unsigned ms) {
     std::unique_lock<std::mutex> l(s.lock);
     if (s.abandon) throw headless::WorkerAbandoned{};
     if (ms == 0) return;
-    const std::int64_t wake = s.monoMs + ms;
+    // Sleep ends on the first clock tick after the time has passed, as
+    // Windows' does: Sleep(100) lasts 100 to 115.6 ms at the default tick.
+    const std::int64_t wake = s.CeilToTick(s.monoUs + std::int64_t{ms} * 1000);
     s.sleepers.insert(wake);
     --s.awakeWorkers;
     s.changed.notify_all();
     // MoveClockTo counts the worker awake again when it wakes it; Reset does
     // the same when it abandons it.
-    s.changed.wait(l, [&] { return s.monoMs >= wake || s.abandon; });
+    s.changed.wait(l, [&] { return s.monoUs >= wake || s.abandon; });
     if (s.abandon) throw headless::WorkerAbandoned{};
 }
 

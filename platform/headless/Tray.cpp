@@ -10,27 +10,16 @@ using headless::World;
 // Shell_NotifyIcon fails to add an icon that is there and to modify or
 // delete one that is not.
 bool NotifyIcon(unsigned action, const TrayIconData& data) {
-    auto& world = World::Get();
     auto& icons = State().trayIcons;
-    headless::TrayCall call;
-    call.action = action;
-    call.window = data.window.Handle().value;
-    call.id = data.id;
-    call.flags = data.flags;
-    call.callbackMessage = data.callbackMessage;
-    call.icon = data.icon;
-    call.tip = data.tip.substr(0, 63);  // lstrcpyn into the 64-character field
-    world.trayCalls.push_back(call);
-    const auto key = std::make_pair(call.window, call.id);
+    // The tip is copied with lstrcpyn into a field of 64 characters.
+    World::Get().trayCalls.push_back({action, data.window.Handle().value, data.id, data.flags,
+                                      data.callbackMessage, data.icon, data.tip.substr(0, 63)});
+    const auto key = std::make_pair(data.window.Handle().value, data.id);
     switch (action) {
-        case nim::kAdd:
-            return icons.insert(key).second;
-        case nim::kModify:
-            return icons.count(key) != 0;
-        case nim::kDelete:
-            return icons.erase(key) != 0;
-        default:
-            return false;
+        case nim::kAdd: return icons.insert(key).second;
+        case nim::kModify: return icons.count(key) != 0;
+        case nim::kDelete: return icons.erase(key) != 0;
+        default: return false;
     }
 }
 

@@ -21,22 +21,6 @@ bool IsPushButton(const Node& n) {
            type == win::kBsOwnerDraw;
 }
 
-// Clicking an automatic radio button clears the other automatic ones of its
-// group: the controls from the last WS_GROUP before it to the next WS_GROUP.
-void CheckRadioInGroup(World::Impl& s, Node& clicked) {
-    const auto& list = s.children[clicked.parent];
-    const auto self = std::find(list.begin(), list.end(), clicked.handle);
-    if (self == list.end()) return;
-    auto first = self;
-    while (first != list.begin() && !(s.nodes[*first].style & win::kWsGroup)) --first;
-    for (auto it = first; it != list.end(); ++it) {
-        Node& n = s.nodes[*it];
-        if (it != first && (n.style & win::kWsGroup)) break;
-        if (n.className == "Button" && ButtonType(n) == win::kBsAutoRadioButton) n.check = 0;
-    }
-    clicked.check = 1;
-}
-
 }  // namespace
 
 bool World::Click(const Window& dialog, int id) {
@@ -51,27 +35,14 @@ bool World::Click(const Window& dialog, int id) {
         Pump();
         return true;
     }
-    if (c->className == "Static") {
-        if (!(c->style & win::kSsNotify)) return false;  // transparent to the mouse
-        s.Deliver(dlg, msg::kCommand, MakeWParam(static_cast<unsigned>(id), 0), static_cast<LParam>(handle));
-        Pump();
-        return true;
-    }
+    // Statics without SS_NOTIFY (all of the program's) and group boxes are
+    // transparent to the mouse.
     if (c->className != "Button" || ButtonType(*c) == win::kBsGroupBox) return false;
     s.SetFocus(handle);  // a button takes the focus when pressed
-    switch (ButtonType(*c)) {
-        case win::kBsAutoCheckBox:
-            c->check = c->check ? 0 : 1;
-            break;
-        case win::kBsAuto3State:
-            c->check = (c->check + 1) % 3;
-            break;
-        case win::kBsAutoRadioButton:
-            CheckRadioInGroup(s, *c);
-            break;
-        default:  // push buttons and the manual kinds: the handler decides
-            break;
-    }
+    // An automatic check box toggles before it notifies; push buttons and
+    // the manual kinds leave it to the handler. (The program uses no
+    // automatic radio buttons or three-state boxes: they are not modelled.)
+    if (ButtonType(*c) == win::kBsAutoCheckBox) c->check = c->check ? 0 : 1;
     s.Deliver(dlg, msg::kCommand, MakeWParam(static_cast<unsigned>(id), bn::kClicked), static_cast<LParam>(handle));
     Pump();
     return true;
@@ -161,11 +132,7 @@ ControlColors World::QueryColors(const Window& control) {
         out.kind = (n->style & win::kEsReadOnly) || !n->enabled ? ctlcolor::kStatic : ctlcolor::kEdit;
     } else if (n->className == "Button") {
         out.kind = IsPushButton(*n) ? ctlcolor::kBtn : ctlcolor::kStatic;
-    } else if (n->className == "ListBox") {
-        out.kind = ctlcolor::kListBox;
-    } else if (n->className == "ScrollBar") {
-        out.kind = ctlcolor::kScrollBar;
-    } else {
+    } else {  // statics; the program has no list box or scroll bar
         out.kind = ctlcolor::kStatic;
     }
     const DcHandle dc(s.NewGdiHandle());

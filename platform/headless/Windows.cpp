@@ -120,13 +120,19 @@ void World::Impl::Validate(std::uintptr_t handle) {
 namespace {
 Node* LiveNode(const Window& w) { return State().Live(w.Handle().value); }
 
+// What `read` gives for the window's node, or `fallback` when it is gone.
+template <class T, class F>
+T Read(const Window& w, T fallback, F read) {
+    const Node* n = LiveNode(w);
+    return n ? read(*n) : fallback;
+}
+
 bool IsButton(const Node& n) { return n.className == "Button"; }
 
 bool HasCheckState(const Node& n) {
-    if (!IsButton(n)) return false;
     const auto type = n.style & win::kBsTypeMask;
-    return type == win::kBsCheckBox || type == win::kBsAutoCheckBox || type == win::kBsRadioButton ||
-           type == win::kBs3State || type == win::kBsAuto3State || type == win::kBsAutoRadioButton;
+    return IsButton(n) && type != win::kBsPushButton && type != win::kBsDefPushButton && type != win::kBsGroupBox &&
+           type < win::kBsPushBox;
 }
 }  // namespace
 
@@ -135,15 +141,9 @@ Window Window::Item(int id) const {
     return n ? Window(WindowHandle(n->handle)) : Window();
 }
 
-int Window::ControlId() const {
-    const Node* n = LiveNode(*this);
-    return n ? n->id : 0;
-}
+int Window::ControlId() const { return Read(*this, 0, [](const Node& n) { return n.id; }); }
 
-std::string Window::Text() const {
-    const Node* n = LiveNode(*this);
-    return n ? n->text : std::string();
-}
+std::string Window::Text() const { return Read(*this, std::string(), [](const Node& n) { return n.text; }); }
 
 void Window::SetText(std::string_view text) const {
     if (Node* n = LiveNode(*this)) n->text.assign(text.data(), text.size());
@@ -153,22 +153,14 @@ void Window::Enable(bool on) const {
     if (Node* n = LiveNode(*this)) State().SetEnabled(*n, on);
 }
 
-bool Window::IsEnabled() const {
-    const Node* n = LiveNode(*this);
-    return n && n->enabled;
-}
+bool Window::IsEnabled() const { return Read(*this, false, [](const Node& n) { return n.enabled; }); }
 
-int Window::Check() const {
-    const Node* n = LiveNode(*this);
-    return n && HasCheckState(*n) ? n->check : 0;
-}
+int Window::Check() const { return Read(*this, 0, [](const Node& n) { return HasCheckState(n) ? n.check : 0; }); }
 
 void Window::SetCheck(int state) const {
     Node* n = LiveNode(*this);
     if (!n || !HasCheckState(*n)) return;  // BM_SETCHECK means nothing to other buttons
-    const auto type = n->style & win::kBsTypeMask;
-    const bool threeState = type == win::kBs3State || type == win::kBsAuto3State;
-    n->check = threeState ? std::clamp(state, 0, 2) : (state != 0 ? 1 : 0);
+    n->check = state != 0 ? 1 : 0;
 }
 
 void Window::Focus() const { State().SetFocus(m_handle.value); }
@@ -192,15 +184,9 @@ void Window::Show(int showCommand) const {
     if (Node* n = LiveNode(*this)) State().Show(*n, showCommand);
 }
 
-bool Window::IsVisible() const {
-    const Node* n = LiveNode(*this);
-    return n && State().IsVisible(*n);
-}
+bool Window::IsVisible() const { return Read(*this, false, [](const Node& n) { return State().IsVisible(n); }); }
 
-bool Window::IsIconic() const {
-    const Node* n = LiveNode(*this);
-    return n && n->iconic;
-}
+bool Window::IsIconic() const { return Read(*this, false, [](const Node& n) { return n.iconic; }); }
 
 void Window::SetFont(FontHandle font, bool redraw) const {
     Node* n = LiveNode(*this);
@@ -210,9 +196,7 @@ void Window::SetFont(FontHandle font, bool redraw) const {
 }
 
 void Window::SetIcon(IconHandle icon, bool big) const {
-    Node* n = LiveNode(*this);
-    if (!n) return;
-    (big ? n->bigIcon : n->smallIcon) = icon;
+    if (Node* n = LiveNode(*this)) (big ? n->bigIcon : n->smallIcon) = icon;
 }
 
 void Window::Invalidate(bool) const { State().Invalidate(m_handle.value); }
@@ -228,6 +212,7 @@ void Window::Update() const {
 Rect Window::ClientRect() const {
     const Node* n = LiveNode(*this);
     if (!n) return Rect{};
+    if (n->pixelRect) return *n->pixelRect;
     const auto scale = [](int v, int base, int div) {
         const long long p = static_cast<long long>(v) * base;
         return static_cast<int>(p >= 0 ? (p + div / 2) / div : -((-p + div / 2) / div));
@@ -241,8 +226,8 @@ bool Window::SetTimer(unsigned id, unsigned periodMs) const {
     headless::World::Get().timersStarted.emplace_back(id, periodMs);
     // Windows raises shorter periods to USER_TIMER_MINIMUM; a timer set
     // again starts a new period.
-    const unsigned period = std::max(periodMs, win::kUserTimerMinimum);
-    s.timers[{m_handle.value, id}] = {period, s.Monotonic() + period, ++s.timerSerial};
+    const std::int64_t period = std::int64_t{std::max(periodMs, win::kUserTimerMinimum)} * 1000;
+    s.timers[{m_handle.value, id}] = {period, s.Expiry(s.MonotonicUs() + period, id), ++s.timerSerial};
     return true;
 }
 

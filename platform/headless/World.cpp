@@ -11,11 +11,9 @@ namespace {
 constexpr auto kAbandonWait = std::chrono::seconds(10);
 }  // namespace
 
-const char* const kRunKey = "HKLM\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
-
 World::Impl& State() { return World::Get().Internals(); }
 
-World::World() : m_impl(new Impl) { registry[kRunKey]; }
+World::World() : m_impl(new Impl) {}
 
 World& World::Get() {
     // Never destroyed: worker threads of static objects may outlive main.
@@ -38,94 +36,28 @@ void World::Reset() {
         s.abandon = false;
         s.queue.clear();
         s.liveWindows.clear();
-        s.wallMs = kDefaultWallMs;
-        s.monoMs = kDefaultMonotonicMs;
-        s.utcOffset = kDefaultUtcOffset;
+        s.monoUs = kDefaultMonotonicUs;
+        s.wallBaseUs = kDefaultWallUs;
+        s.wallBaseMonoUs = kDefaultMonotonicUs;
+        s.wallRatePpm = 0;
+        s.zone = kEuropeBerlin;
     }
     // Dialog objects are not touched: a test may have destroyed one whose
     // window it left open. Their stale handles name no window from now on.
-    s.nodes.clear();
-    s.creationOrder.clear();
-    s.children.clear();
-    s.systemMenus.clear();
-    s.savedFocus.clear();
-    s.invalid.clear();
-    s.validations.clear();
-    s.painting.clear();
-    s.focus = 0;
-    s.script.reset();
-    s.timers.clear();
-    s.dcs.clear();
-    s.openFiles.clear();
-    s.openKeys.clear();
-    s.trayIcons.clear();
-    // Handle counters go on, so that a stale handle never names a new object.
-
-    onModalDialog = nullptr;
-    onMessageBox = nullptr;
-    messageBoxes.clear();
-    sounds.clear();
-    shellCalls.clear();
-    trayCalls.clear();
-    drawCalls.clear();
-    timersStarted.clear();
-    workerPriorities.clear();
-    commonControlsInitialized = 0;
-    liveFonts.clear();
-    liveBrushes.clear();
-    createdFonts.clear();
-    files.clear();
-    currentDirectory = "C:\\windows\\system32\\";
-    moduleFileName = "C:\\Programme\\Horovant\\Horovant.exe";
-    diskFreeBytes = -1;
-    registry.clear();
-    registry[kRunKey];  // exists on every Windows
-    registryWritable = true;
+    static_cast<Desktop&>(s) = Desktop{};
+    static_cast<WorldState&>(*this) = WorldState{};
 }
 
-void World::UseResourceScript(const std::string& path) {
-    m_impl->script = std::make_shared<const ResourceScript>(ResourceScript::Read(path));
+void World::UseResources(const std::string& resPath) { m_impl->resources = CompiledResources::Read(resPath); }
+
+const CompiledResources& World::Impl::Resources() {
+    if (!resources) resources = CompiledResources::Program();
+    return *resources;
 }
-
-const ResourceScript& World::Impl::Script() {
-    if (!script) script = ResourceScript::Program();
-    return *script;
-}
-
-// --- clocks -------------------------------------------------------------------
-
-void World::SetWallClockMs(std::int64_t utcMs) {
-    std::lock_guard<std::mutex> l(m_impl->lock);
-    m_impl->wallMs = utcMs;
-}
-
-std::int64_t World::WallClockMs() const {
-    std::lock_guard<std::mutex> l(m_impl->lock);
-    return m_impl->wallMs;
-}
-
-void World::SetUtcOffsetSeconds(int offset) {
-    std::lock_guard<std::mutex> l(m_impl->lock);
-    m_impl->utcOffset = offset;
-}
-
-int World::UtcOffsetSeconds() const {
-    std::lock_guard<std::mutex> l(m_impl->lock);
-    return m_impl->utcOffset;
-}
-
-std::int64_t World::MonotonicMs() const { return m_impl->Monotonic(); }
-
-void World::JumpWallClock(std::int64_t utcMs) { SetWallClockMs(utcMs); }
 
 // --- windows --------------------------------------------------------------------
 
 const Node* World::Find(std::uintptr_t handle) const {
-    const auto it = m_impl->nodes.find(handle);
-    return it == m_impl->nodes.end() ? nullptr : &it->second;
-}
-
-Node* World::FindMutable(std::uintptr_t handle) {
     const auto it = m_impl->nodes.find(handle);
     return it == m_impl->nodes.end() ? nullptr : &it->second;
 }
@@ -136,9 +68,7 @@ const Node* World::Control(const Window& dialog, int id) const {
 
 std::vector<const Node*> World::Children(const Window& dialog) const {
     std::vector<const Node*> out;
-    const auto it = m_impl->children.find(dialog.Handle().value);
-    if (it == m_impl->children.end()) return out;
-    for (auto handle : it->second)
+    for (auto handle : m_impl->children[dialog.Handle().value])
         if (const Node* n = m_impl->Live(handle)) out.push_back(n);
     return out;
 }

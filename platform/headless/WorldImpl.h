@@ -3,6 +3,8 @@
 // timers, GDI, files and registry belong to the thread that runs the dialogs;
 // the clocks, the message queue and the worker bookkeeping are also used by
 // worker threads and are guarded by `lock`.
+#include <algorithm>
+#include <cctype>
 #include <condition_variable>
 #include <deque>
 #include <map>
@@ -10,29 +12,29 @@
 #include <mutex>
 #include <set>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
 #include "platform/Constants.h"
-#include "platform/headless/ResourceScript.h"
+#include "platform/headless/CompiledResources.h"
 #include "platform/headless/World.h"
 
 namespace hv::headless {
 
-// Defaults the clocks return to at Reset.
-constexpr std::int64_t kDefaultWallMs = 1767225600000LL;  // 2026-01-01 00:00:00 UTC
-constexpr int kDefaultUtcOffset = 3600;
-constexpr std::int64_t kDefaultMonotonicMs = 10000000;
+// Defaults the clocks return to at Reset, in microseconds.
+constexpr std::int64_t kDefaultWallUs = 1767225600000000LL;  // 2026-01-01 00:00:00 UTC
+constexpr std::int64_t kDefaultMonotonicUs = 10000000000LL;
+constexpr std::int64_t kTickUs = 15625;  // 64 clock interrupts a second
 
 // Win32 values the model interprets.
 namespace win {
-constexpr std::uint32_t kWsVisible = 0x10000000, kWsDisabled = 0x08000000, kWsGroup = 0x00020000,
-                        kWsTabStop = 0x00010000, kWsSysMenu = 0x00080000;
-constexpr std::uint32_t kBsTypeMask = 0xF, kBsPushButton = 0, kBsDefPushButton = 1, kBsCheckBox = 2,
-                        kBsAutoCheckBox = 3, kBsRadioButton = 4, kBs3State = 5, kBsAuto3State = 6,
-                        kBsGroupBox = 7, kBsAutoRadioButton = 9, kBsPushBox = 0xA, kBsOwnerDraw = 0xB;
+constexpr std::uint32_t kWsVisible = 0x10000000, kWsDisabled = 0x08000000, kWsTabStop = 0x00010000,
+                        kWsSysMenu = 0x00080000;
+constexpr std::uint32_t kSsTypeMask = 0x1F, kSsBitmap = 0xE, kSsRealSizeControl = 0x40;
+constexpr std::uint32_t kBsTypeMask = 0xF, kBsPushButton = 0, kBsDefPushButton = 1, kBsAutoCheckBox = 3,
+                        kBsGroupBox = 7, kBsPushBox = 0xA, kBsOwnerDraw = 0xB;
 constexpr std::uint32_t kEsMultiline = 0x4, kEsReadOnly = 0x800, kEsWantReturn = 0x1000, kEsNumber = 0x2000;
-constexpr std::uint32_t kSsNotify = 0x100;
 constexpr unsigned kEnChange = 0x0300;
 constexpr unsigned kScClose = 0xF060, kScMove = 0xF010;
 constexpr unsigned kUserTimerMinimum = 10;
@@ -42,6 +44,13 @@ constexpr std::uintptr_t kStockSystemFont = 0x018A0021;
 
 constexpr const char* kDialogClass = "#32770";
 
+// File, folder, key and value names compare without regard to case, as on Windows.
+inline bool SameText(std::string_view a, std::string_view b) {
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+               return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
+           });
+}
+
 struct Posted {
     std::uintptr_t window;
     unsigned message;
@@ -49,7 +58,8 @@ struct Posted {
     LParam l;
 };
 
-struct World::Impl {
+// The state of the dialog thread's desktop that Reset starts afresh.
+struct Desktop {
     // --- windows ---
     std::map<std::uintptr_t, Node> nodes;            // destroyed ones stay, flagged
     std::vector<std::uintptr_t> creationOrder;
@@ -60,13 +70,12 @@ struct World::Impl {
     std::map<std::uintptr_t, unsigned> validations;  // counts BeginPaint/DefaultPaint per window
     std::set<std::uintptr_t> painting;
     std::uintptr_t focus = 0;
-    std::uintptr_t nextWindow = 0x00010010;
-    std::shared_ptr<const ResourceScript> script;
+    std::shared_ptr<const CompiledResources> resources;
 
     // --- timers ---
     struct Timer {
-        unsigned period;
-        std::int64_t due;
+        std::int64_t periodUs;
+        std::int64_t dueUs;    // the next expiry: on a tick, plus its lateness
         std::uint64_t serial;  // orders timers that fall due together
     };
     std::map<std::pair<std::uintptr_t, unsigned>, Timer> timers;
@@ -78,7 +87,6 @@ struct World::Impl {
         FontHandle font;
     };
     std::map<std::uintptr_t, Dc> dcs;
-    std::uintptr_t nextGdi = 0x00A00000;
 
     // --- files, registry, notification area ---
     struct OpenFile {
@@ -92,18 +100,27 @@ struct World::Impl {
         bool writable = false;
     };
     std::map<std::uintptr_t, OpenKey> openKeys;
-    std::uintptr_t nextKernelHandle = 0x100;
     std::set<std::pair<std::uintptr_t, unsigned>> trayIcons;
+};
+
+struct World::Impl : Desktop {
+    // Handle counters go on over Reset, so that a stale handle never names
+    // a new object.
+    std::uintptr_t nextWindow = 0x00010010, nextGdi = 0x00A00000, nextKernelHandle = 0x100;
 
     // --- shared with worker threads ---
     std::mutex lock;
     std::condition_variable changed;
-    std::int64_t wallMs = kDefaultWallMs;
-    std::int64_t monoMs = kDefaultMonotonicMs;
-    int utcOffset = kDefaultUtcOffset;
+    std::int64_t monoUs = kDefaultMonotonicUs;
+    // The wall clock is wallBaseUs at monotonic wallBaseMonoUs and runs at
+    // its own rate from there.
+    std::int64_t wallBaseUs = kDefaultWallUs;
+    std::int64_t wallBaseMonoUs = kDefaultMonotonicUs;
+    int wallRatePpm = 0;
+    TimeZone zone = kEuropeBerlin;
     std::deque<Posted> queue;
     std::set<std::uintptr_t> liveWindows;
-    std::multiset<std::int64_t> sleepers;  // wake times of sleeping workers
+    std::multiset<std::int64_t> sleepers;  // wake times (µs) of sleeping workers
     int awakeWorkers = 0;                   // started and not sleeping
     int liveWorkers = 0;                    // started and not ended
     bool abandon = false;
@@ -111,7 +128,7 @@ struct World::Impl {
     // --- windows (Windows.cpp, Dialogs.cpp) ---
     Node* Live(std::uintptr_t handle);
     Node* LiveChild(std::uintptr_t dialog, int id);
-    const ResourceScript& Script();
+    const CompiledResources& Resources();
     std::uintptr_t CreateDialogWindow(Dialog& dialog, std::uintptr_t owner);
     void InitDialogWindow(std::uintptr_t handle);
     void DestroyDialogWindow(std::uintptr_t handle);
@@ -129,12 +146,17 @@ struct World::Impl {
     bool PopPosted(Posted& out);
     void Paint(std::uintptr_t window);
     bool FireOneDueTimer();
-    std::int64_t Monotonic();
+    // The next expiry of a timer that falls due at `dueUs`: the first clock
+    // tick from then on, plus the lateness the test sets.
+    std::int64_t Expiry(std::int64_t dueUs, unsigned timerId);
+    std::int64_t CeilToTick(std::int64_t us);
+    std::int64_t MonotonicUs();
+    std::int64_t WallUs();  // guarded by `lock`
     // Moves both clocks to `t` (not backwards) and wakes the workers due.
     void MoveClockTo(std::int64_t t);
     // Lets time pass without delivering messages, stepping through the wake
     // times of sleeping workers.
-    void PassTime(std::int64_t ms);
+    void PassTime(std::int64_t us);
     // Waits until no worker thread is running (all sleep or have ended).
     void SettleWorkers();
 
@@ -144,5 +166,22 @@ struct World::Impl {
 };
 
 World::Impl& State();  // World::Get().Internals()
+
+// What a modal window (message box or dialog) does to its owner while it is
+// open: the owner is disabled and its focus put aside; afterwards the owner
+// is enabled again (if it was), gets its focus back and, being uncovered,
+// needs painting. `focus` is the window to give the focus back to.
+class ModalScope {
+public:
+    ModalScope(std::uintptr_t owner, std::uintptr_t focus);
+    ~ModalScope();
+    ModalScope(const ModalScope&) = delete;
+    ModalScope& operator=(const ModalScope&) = delete;
+    void EnableOwner();
+
+private:
+    std::uintptr_t m_owner, m_focus;
+    bool m_ownerWasEnabled = false;
+};
 
 }  // namespace hv::headless

@@ -1,5 +1,6 @@
 #include "platform/win32/DialogProc.h"
 
+#include "platform/Diagnostics.h"
 #include "platform/Dialog.h"
 
 namespace hv::win32 {
@@ -56,6 +57,7 @@ INT_PTR CALLBACK StaticDialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM
         SetWindowLongPtrA(hwnd, DWLP_MSGRESULT, static_cast<LONG_PTR>(result));
         return TRUE;
     } catch (...) {
+        ReportFailure(Window(FromHwnd(hwnd)), message, "the dialog procedure");
         return FALSE;
     }
 }

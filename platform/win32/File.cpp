@@ -15,8 +15,9 @@ FileError FromLastError(DWORD error) {
         case ERROR_SUCCESS:
             return FileError::None;
         case ERROR_FILE_NOT_FOUND:
-        case ERROR_PATH_NOT_FOUND:
             return FileError::NotFound;
+        case ERROR_PATH_NOT_FOUND:
+            return FileError::PathNotFound;
         case ERROR_ACCESS_DENIED:
             return FileError::AccessDenied;
         case ERROR_SHARING_VIOLATION:

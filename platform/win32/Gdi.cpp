@@ -14,15 +14,17 @@ Font::Font(const FontSpec& s)
                                             static_cast<DWORD>(s.quality), static_cast<DWORD>(s.pitchAndFamily),
                                             s.faceName.c_str()))) {}
 
-Font::~Font() {
+void Font::Release() noexcept {
     if (m_handle) DeleteObject(win32::ToHfont(m_handle));
+    m_handle = FontHandle();
 }
 
 
 SolidBrush::SolidBrush(Color color) : m_handle(win32::FromHbrush(CreateSolidBrush(color))) {}
 
-SolidBrush::~SolidBrush() {
+void SolidBrush::Release() noexcept {
     if (m_handle) DeleteObject(win32::ToHbrush(m_handle));
+    m_handle = BrushHandle();
 }
 
 
@@ -48,14 +50,14 @@ ClientDc::~ClientDc() {
     if (m_dc) ReleaseDC(ToHwnd(m_window.Handle()), ToHdc(m_dc));
 }
 
-PaintDc::PaintDc(const Window& window) : DeviceContext(DcHandle()), m_window(window), m_paintStruct(new PAINTSTRUCT{}) {
-    m_dc = win32::FromHdc(BeginPaint(ToHwnd(m_window.Handle()), static_cast<PAINTSTRUCT*>(m_paintStruct)));
+static_assert(sizeof(PAINTSTRUCT) <= 72 && alignof(PAINTSTRUCT) <= 8, "PaintDc keeps a PAINTSTRUCT in place");
+
+PaintDc::PaintDc(const Window& window) : DeviceContext(DcHandle()), m_window(window) {
+    m_dc = win32::FromHdc(BeginPaint(ToHwnd(m_window.Handle()), reinterpret_cast<PAINTSTRUCT*>(m_paintStruct)));
 }
 
 PaintDc::~PaintDc() {
-    auto* ps = static_cast<PAINTSTRUCT*>(m_paintStruct);
-    if (m_dc) EndPaint(ToHwnd(m_window.Handle()), ps);
-    delete ps;
+    if (m_dc) EndPaint(ToHwnd(m_window.Handle()), reinterpret_cast<PAINTSTRUCT*>(m_paintStruct));
 }
 
 int SystemMetric(int index) { return GetSystemMetrics(index); }

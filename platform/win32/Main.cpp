@@ -3,6 +3,7 @@
 #include <string>
 
 #include "platform/App.h"
+#include "platform/Diagnostics.h"
 #include "platform/Services.h"
 #include "platform/win32/Win32.h"
 
@@ -28,6 +29,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
         app->InitInstance();
     } catch (...) {
         // Nothing is left to show it to: the window is gone by now.
+        hv::ReportFailure(hv::Window(), 0, "the program's start");
     }
     return 0;
 }

@@ -1,5 +1,5 @@
-// Our own modal loop: the dialog is created
-// modeless and pumped with IsDialogMessage until it ends. DialogBoxParam's
+// Our own modal loop: the owner is disabled, the dialog created modeless and
+// pumped with IsDialogMessage until it ends. DialogBoxParam's
 // loop is not used because it would show a dialog again that hid itself at
 // its first paint (the main window starting in the notification area).
 #include "platform/ModalLoop.h"

@@ -6,6 +6,7 @@
 #include <memory>
 #include <utility>
 
+#include "platform/Diagnostics.h"
 #include "platform/win32/Win32.h"
 
 namespace hv {
@@ -24,7 +25,8 @@ unsigned __stdcall ThreadEntry(void* parameter) {
     try {
         shared->body();
     } catch (...) {
-        // Nobody could catch it on this thread; the thread just ends.
+        // Nobody could catch it on this thread; the thread ends, not unseen.
+        ReportFailure(Window(), 0, "a worker thread ended with an exception");
     }
     shared->running = false;
     return 0;

@@ -1,14 +1,14 @@
 #include "tests/support/Scenario.h"
 
-#include <stdexcept>
+#include <gtest/gtest.h>
 
 #include "model/SettingsRecord.h"
 
 namespace hv::test {
 
 namespace {
-// 2026-12-06 12:00:00 UTC, a Sunday.
-constexpr std::int64_t kStartWallMs = 1796558400000LL;
+// Sunday 2026-12-06 12:00:00 in Berlin (CET, UTC+1).
+constexpr std::int64_t kStartWallMs = 1796554800000LL;
 }  // namespace
 
 std::string RecordWith(std::initializer_list<std::pair<std::size_t, std::string>> changes) {
@@ -22,11 +22,13 @@ Scenario::Scenario() {
     w.Reset();
     w.moduleFileName = std::string(kInstallDir) + "Horovant.exe";
     w.currentDirectory = "C:\\windows\\system32\\";
-    w.SetUtcOffsetSeconds(0);
+    w.SetTimeZone(headless::kEuropeBerlin);
     w.SetWallClockMs(kStartWallMs);
 }
 
 Scenario::~Scenario() {
+    // A handler that threw fails the scenario, whatever else it checked.
+    EXPECT_EQ(World().handlerFailures, std::vector<std::string>{});
     if (m_dlg && m_dlg->Wnd().IsValid()) World().Close(*m_dlg);
     m_dlg.reset();
     World().Reset();

@@ -22,7 +22,8 @@ class Scenario {
 public:
     // Resets the world: the program lives in kInstallDir, the current
     // directory is elsewhere, no registry value; the wall clock stands at
-    // Sunday 2026-12-06 12:00:00 local time.
+    // Sunday 2026-12-06 12:00:00 local time in Berlin. A handler that throws
+    // fails the scenario.
     Scenario();
     ~Scenario();
     Scenario(const Scenario&) = delete;
