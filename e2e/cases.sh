@@ -38,8 +38,30 @@ expect_bytes() {
   fi
 }
 
+# drv_expect <what> <wanted> <driver command...>: the driver succeeds and
+# prints the wanted value. A failing driver (no window, refused, no answer in
+# time) is reported with its own message, never taken for a value.
+drv_expect() {
+  local what=$1 want=$2 got
+  shift 2
+  if got=$(drv "$@"); then
+    expect "$what" "$got" "$want"
+  else
+    fail_because "$what: driver says '$got' (exit $?)"
+  fi
+}
+
 expect_control() { # expect_control <what> <query> <id> <wanted>
-  expect "$1" "$(drv "$2" Horovant "$3")" "$4"
+  drv_expect "$1" "$4" "$2" Horovant "$3"
+}
+
+# expect_refused <what> <why> <driver command...>: the driver refuses, as a
+# user could not do it either.
+expect_refused() {
+  local what=$1 why=$2 got rc=0
+  shift 2
+  got=$(drv "$@") || rc=$?
+  [[ $got == "refused: $why" && $rc == 1 ]] || fail_because "$what: driver says '$got' (exit $rc), want 'refused: $why'"
 }
 
 # Starts the program and waits for its window with the clock control; gives
@@ -49,20 +71,32 @@ start_and_wait() {
   wait_for_window
 }
 
-# Waits for the started program's window with the clock control.
+# Waits for the started program's window with the clock control. The limit
+# is wall time: every driver call also costs Wine's start-up.
 wait_for_window() {
-  local waited=0 step=2000
-  until drv wait-window Horovant "$step" 1000 >/dev/null; do
+  local deadline=$((SECONDS + WINDOW_TIMEOUT_MS / 1000)) got
+  until got=$(drv wait-window Horovant 2000 1000); do
+    if [[ $got != timeout ]]; then
+      fail_because "waiting for window Horovant: driver says '$got'"
+      return 1
+    fi
     if ! kill -0 "$HV_APP_PID" 2>/dev/null; then
       fail_because "program ended before its window appeared"
       return 1
     fi
-    waited=$((waited + step))
-    if ((waited >= WINDOW_TIMEOUT_MS)); then
+    if ((SECONDS >= deadline)); then
       fail_because "window Horovant did not appear"
       return 1
     fi
   done
+}
+
+# Ends the program with "Anwendung beenden", as a user does, and checks that
+# the window and the process are gone.
+close_by_button() {
+  drv_expect "click on Anwendung beenden" ok click Horovant 2
+  drv_expect "window after Anwendung beenden" gone wait-gone Horovant 10000
+  app_exited 10 || fail_because "process still running after Anwendung beenden"
 }
 
 # --- comparison of the live controls with the committed table --------------
@@ -164,8 +198,12 @@ case_main_window_after_first_start() {
   dir=$(install_dir Horovant)
   start_and_wait "$dir" || return
   # shellcheck disable=SC2086
-  drv dump Horovant $MAIN_TEMPLATE_SIZE | iconv -f CP1252 -t UTF-8 >"$HV_TMP/dump.tsv"
-  compare_controls "$E2E_DIR/expected-controls-102.tsv" "$HV_TMP/dump.tsv"
+  if drv dump Horovant $MAIN_TEMPLATE_SIZE >"$HV_TMP/dump.raw"; then
+    iconv -f CP1252 -t UTF-8 "$HV_TMP/dump.raw" >"$HV_TMP/dump.tsv"
+    compare_controls "$E2E_DIR/expected-controls-102.tsv" "$HV_TMP/dump.tsv"
+  else
+    fail_because "dump: driver says '$(cat "$HV_TMP/dump.raw")'"
+  fi
   local id
   for id in 1012 1037 1038 1039 1016; do
     expect_control "overview $id" text "$id" "nicht gesetzt"
@@ -179,13 +217,17 @@ case_main_window_after_first_start() {
   for id in 1023 1025 1053; do
     expect_control "option $id" check "$id" 0
   done
-  expect "focus" "$(drv focus Horovant)" 1004
-  expect "window visible" "$(drv visible Horovant)" 1
+  drv_expect "focus" 1004 focus Horovant
+  drv_expect "window visible" 1 visible Horovant
   # Hidden only through the tray button: no minimise or maximise box.
-  local style exstyle
-  IFS=$'\t' read -r style exstyle < <(drv winstyle Horovant)
-  check_styles window WS_CAPTION,WS_SYSMENU,!WS_MINIMIZEBOX,!WS_MAXIMIZEBOX "${style:-0}" "${exstyle:-0}"
-  ((0x${exstyle:-0} & 0x40000)) || fail_because "window lacks WS_EX_APPWINDOW (exstyle $exstyle)"
+  local styles style exstyle
+  if styles=$(drv winstyle Horovant); then
+    IFS=$'\t' read -r style exstyle <<<"$styles"
+    check_styles window WS_CAPTION,WS_SYSMENU,!WS_MINIMIZEBOX,!WS_MAXIMIZEBOX "$style" "$exstyle"
+    ((0x$exstyle & 0x40000)) || fail_because "window lacks WS_EX_APPWINDOW (exstyle $exstyle)"
+  else
+    fail_because "window styles: driver says '$styles'"
+  fi
   app_close
 }
 
@@ -217,11 +259,11 @@ case_ways_to_end() {
   for how in esc button close; do
     start_and_wait "$dir" || return
     case $how in
-      esc) drv key Horovant esc >/dev/null ;;
-      button) drv click Horovant 2 >/dev/null ;;
-      close) drv syscommand Horovant 0xF060 >/dev/null ;;
+      esc) drv_expect "Esc" ok key Horovant esc ;;
+      button) drv_expect "click on Anwendung beenden" ok click Horovant 2 ;;
+      close) drv_expect "Close" ok syscommand Horovant 0xF060 ;;
     esac
-    expect "$how closes the window" "$(drv wait-gone Horovant 10000)" gone
+    drv_expect "$how closes the window" gone wait-gone Horovant 10000
     app_exited 10 || {
       fail_because "$how: process still running"
       app_kill
@@ -230,19 +272,40 @@ case_ways_to_end() {
   done
 }
 
+# While nothing is selected Start is disabled: a user can neither click it
+# nor press it with Enter, which IsDialogMessage turns into a press of the
+# default button. Neither changes anything; an enabled button still works.
+case_disabled_start_changes_nothing() {
+  local dir id
+  dir=$(install_dir Horovant)
+  start_and_wait "$dir" || return
+  expect_control "Start enabled" enabled 1001 0
+  expect_refused "click on Start" disabled click Horovant 1001
+  drv_expect "Enter" ok key Horovant enter
+  drv_expect "window after Enter" 1 exists Horovant
+  drv_expect "window visible after Enter" 1 visible Horovant
+  for id in 1012 1037 1038 1039 1016; do
+    expect_control "overview $id after Enter" text "$id" "nicht gesetzt"
+  done
+  expect_control "stopwatch overview after Enter" text 1017 "inaktiv"
+  expect_bytes "settings after Enter" "$dir/config.dat" "$DEFAULT_RECORD"
+  close_by_button
+  expect_bytes "settings after exit" "$dir/config.dat" "$DEFAULT_RECORD"
+}
+
 # The about window opens from the system-menu entry and closes again.
 case_system_menu_opens_about() {
   local dir
   dir=$(install_dir Horovant)
   start_and_wait "$dir" || return
-  drv syscommand Horovant 0x10 >/dev/null
+  drv_expect "about entry" ok syscommand Horovant 0x10
   if [[ $(drv wait-window "Info über Horovant" 10000) == found ]]; then
-    drv key "Info über Horovant" esc >/dev/null
-    expect "about window closes" "$(drv wait-gone "Info über Horovant" 10000)" gone
+    drv_expect "Esc in the about window" ok key "Info über Horovant" esc
+    drv_expect "about window closes" gone wait-gone "Info über Horovant" 10000
   else
     fail_because "about window did not open"
   fi
-  expect "main window still there" "$(drv exists Horovant)" 1
+  drv_expect "main window still there" 1 exists Horovant
   app_close
 }
 
@@ -265,6 +328,55 @@ case_product_dir_from_registry() {
   wine reg delete "$HV_REG_KEY" /f </dev/null >/dev/null 2>&1
 }
 
+# ProductDir naming a folder that does not exist: creating config.dat there
+# fails ("path not found"). That is reported once, naming the file; the
+# window starts with the default states, and nothing is created: neither the
+# folder nor a config.dat anywhere else instead.
+case_product_dir_missing() {
+  local exe_dir missing_dir missing_win="C:\\Horovant-fehlt\\"
+  exe_dir=$(install_dir Horovant-Programm)
+  missing_dir="$WINEPREFIX/drive_c/Horovant-fehlt"
+  rm -rf "$missing_dir"
+  wine reg add "$HV_REG_KEY" /v ProductDir /d "$missing_win" /f </dev/null >/dev/null 2>&1
+  touch "$HV_TMP/before-start"
+  check_start_with_missing_product_dir "$exe_dir" "${missing_win}config.dat"
+  [[ -e $missing_dir ]] && fail_because "folder $missing_dir created"
+  # Anywhere on drive C: beside the exe, in the current directory C:\windows, ...
+  local made
+  made=$(find "$WINEPREFIX/drive_c" -iname config.dat -newer "$HV_TMP/before-start" 2>/dev/null)
+  [[ -n $made ]] && fail_because "config.dat written: ${made//$'\n'/, }"
+  wine reg delete "$HV_REG_KEY" /v ProductDir /f </dev/null >/dev/null 2>&1
+}
+
+# check_start_with_missing_product_dir <install_dir> <settings path named in the message>
+check_start_with_missing_product_dir() {
+  app_start "$1"
+  local box
+  # The driver doubles backslashes in the texts it prints.
+  if box=$(drv msgbox 20000); then
+    [[ $box == *"${2//\\/\\\\}"* ]] || fail_because "message does not name $2: '$box'"
+    # Windows says "path not found" here, not "file not found": the folder is named.
+    [[ $box == *"Der Ordner der Datei"* ]] || fail_because "message is not about the folder: '$box'"
+  else
+    fail_because "no message: driver says '$box'"
+  fi
+  # The message box is modal: the window under it is out of reach.
+  local got
+  got=$(drv click Horovant 2)
+  [[ $got == "refused: "* ]] || fail_because "click beside the open message: driver says '$got'"
+  drv_expect "answer to the message" ok msgbox-ok
+  wait_for_window || return
+  expect "no second message" "$(drv msgbox 1000)" "no message box"
+  local id
+  for id in 1012 1037 1038 1039 1016; do
+    expect_control "overview $id" text "$id" "nicht gesetzt"
+  done
+  expect_control "stopwatch overview" text 1017 "inaktiv"
+  expect_control "Sound" check 1022 1
+  expect_control "Daueralarm" check 1040 1
+  close_by_button
+}
+
 # A settings file that another program holds open at start-up is reported
 # once, naming the file, and is left as it was; the window starts with the
 # default states in memory.
@@ -285,9 +397,9 @@ case_settings_file_held_by_another_program() {
   local box
   box=$(drv msgbox 20000)
   [[ $box == *config.dat* ]] || fail_because "no message naming config.dat, got '$box'"
-  drv msgbox-ok >/dev/null
+  drv_expect "answer to the message" ok msgbox-ok
   if wait_for_window; then
-    expect "no second message" "$(drv msgbox 1000)" timeout
+    expect "no second message" "$(drv msgbox 1000)" "no message box"
     expect_control "alarm 2 overview" text 1037 "nicht gesetzt"
     expect_control "Sound" check 1022 1
     app_close
@@ -303,7 +415,9 @@ E2E_CASES=(
   case_main_window_after_first_start
   case_restores_settings
   case_ways_to_end
+  case_disabled_start_changes_nothing
   case_product_dir_from_registry
+  case_product_dir_missing
   case_settings_file_held_by_another_program
 )
 

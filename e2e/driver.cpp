@@ -1,11 +1,17 @@
 // hvdriver: works a running Horovant from outside, as a user would, for the
 // end-to-end tests. Every subcommand prints its result on stdout and exits
-// with 0 on success, 1 on failure or timeout, 2 on a usage error. Nothing
+// with 0 on success, 1 on failure, refusal or an expired wait, 2 on a usage
+// error and 3 when the target did not answer a message in time. Nothing
 // waits without a limit: messages go out with SendMessageTimeout, clicks that
-// may open a modal box are posted, and every wait has a timeout.
+// may open a modal box are posted, and every wait has a timeout. A posted
+// click or key has been handled by the program when the command returns.
+// What a user cannot do is refused ("refused: disabled"), never done anyway:
+// no click on a disabled or hidden control, no typing into a read-only edit.
 #include <fcntl.h>
 #include <io.h>
 #include <windows.h>
+// After <windows.h>, which it needs.
+#include <tlhelp32.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -15,7 +21,9 @@
 
 namespace {
 
-constexpr UINT kSendTimeoutMs = 2000;
+// Generous: a busy machine may answer late, and a late answer must not pass
+// for an empty one. A hung target is still given up on (SMTO_ABORTIFHUNG).
+constexpr UINT kSendTimeoutMs = 10000;
 constexpr DWORD kPollMs = 50;
 constexpr int kMessageBoxTextId = 0xFFFF;
 
@@ -33,18 +41,46 @@ std::string caption(HWND w) {
     return s;
 }
 
-// Text of a control of another process, through WM_GETTEXT.
+// A message the target did not answer: an error of its own, never a value.
+// Thrown out of the command and reported by main.
+struct SendFailure {
+    std::string action;  // "reading text of Edit 1017"
+    bool timedOut;
+};
+
+// Sends a message to another process's window and returns its answer; throws
+// SendFailure when there is none. Wide sends the Unicode form of the message.
+DWORD_PTR send(HWND w, UINT msg, WPARAM wp, LPARAM lp, const std::string& action, bool wide = false) {
+    DWORD_PTR result = 0;
+    SetLastError(ERROR_SUCCESS);
+    const auto sendTimeout = wide ? &SendMessageTimeoutW : &SendMessageTimeoutA;
+    if (sendTimeout(w, msg, wp, lp, SMTO_ABORTIFHUNG, kSendTimeoutMs, &result)) return result;
+    const DWORD error = GetLastError();
+    // A hung target is given up on at once, with ERROR_TIMEOUT or no code at all.
+    throw SendFailure{action, error == ERROR_TIMEOUT || error == ERROR_SUCCESS};
+}
+
+std::string describe(HWND w) { return className(w) + " " + std::to_string(GetDlgCtrlID(w)); }
+
+// Text of a control of another process, through WM_GETTEXT, in the ANSI
+// code page as the program sees it. Read in UTF-16 and converted here:
+// Wine answers an ANSI WM_GETTEXTLENGTH with a second, untimed send of
+// WM_GETTEXT, which never returns from a target that stopped answering.
 std::string controlText(HWND w) {
-    DWORD_PTR len = 0;
-    if (!SendMessageTimeoutA(w, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, kSendTimeoutMs, &len)) return {};
-    std::string s(len + 1, '\0');
-    DWORD_PTR got = 0;
-    if (!SendMessageTimeoutA(w, WM_GETTEXT, s.size(), reinterpret_cast<LPARAM>(s.data()), SMTO_ABORTIFHUNG,
-                             kSendTimeoutMs, &got))
-        return {};
-    s.resize(got < s.size() ? got : s.size() - 1);
+    const std::string action = "reading text of " + describe(w);
+    const DWORD_PTR len = send(w, WM_GETTEXTLENGTH, 0, 0, action, true);
+    std::wstring wide(len + 1, L'\0');
+    const DWORD_PTR got = send(w, WM_GETTEXT, wide.size(), reinterpret_cast<LPARAM>(wide.data()), action, true);
+    wide.resize(got < wide.size() ? got : wide.size() - 1);
+    if (wide.empty()) return {};
+    const int n = WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(wide.size()), nullptr, 0, nullptr,
+                                      nullptr);
+    std::string s(static_cast<size_t>(n), '\0');
+    WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(wide.size()), s.data(), n, nullptr, nullptr);
     return s;
 }
+
+int checkState(HWND w) { return static_cast<int>(send(w, BM_GETCHECK, 0, 0, "reading check of " + describe(w))); }
 
 std::vector<HWND> children(HWND dlg) {
     std::vector<HWND> v;
@@ -93,12 +129,24 @@ HWND findMessageBox() {
     return nullptr;
 }
 
+class Deadline {
+public:
+    explicit Deadline(DWORD ms) : m_ms(ms) {}
+    DWORD left() const {
+        const DWORD spent = GetTickCount() - m_start;
+        return spent >= m_ms ? 0 : m_ms - spent;
+    }
+
+private:
+    DWORD m_start = GetTickCount();
+    DWORD m_ms;
+};
+
 template <class Pred>
-bool waitFor(DWORD timeoutMs, Pred done, DWORD pollMs = kPollMs) {
-    const DWORD start = GetTickCount();
+bool waitFor(const Deadline& deadline, Pred done, DWORD pollMs = kPollMs) {
     for (;;) {
         if (done()) return true;
-        if (GetTickCount() - start >= timeoutMs) return false;
+        if (!deadline.left()) return false;
         Sleep(pollMs);
     }
 }
@@ -184,8 +232,35 @@ bool resolve(const Args& a, bool withControl, Target& t) {
     return true;
 }
 
-bool sendTimeout(HWND w, UINT msg, WPARAM wp, LPARAM lp, DWORD_PTR& result) {
-    return SendMessageTimeoutA(w, msg, wp, lp, SMTO_ABORTIFHUNG, kSendTimeoutMs, &result) != 0;
+// Why a user could not reach this window with mouse or keyboard, or nullptr
+// if one could: it and its dialog must be shown, not minimised, and neither
+// it nor any window it lies in disabled (a dialog under a modal box is).
+const char* unreachable(HWND w) {
+    if (!IsWindowVisible(w)) return "hidden";  // also when a parent is hidden
+    if (IsIconic(GetAncestor(w, GA_ROOT))) return "minimized";
+    for (HWND p = w; p; p = (GetWindowLongA(p, GWL_STYLE) & WS_CHILD) ? GetParent(p) : nullptr)
+        if (!IsWindowEnabled(p)) return "disabled";
+    return nullptr;
+}
+
+// Prints the refusal when the window is out of a user's reach.
+bool refuseUnreachable(HWND w) {
+    const char* why = unreachable(w);
+    if (why) print(std::string("refused: ") + why);
+    return why != nullptr;
+}
+
+// Waits until the target's thread has fetched our posted messages: a sent
+// message is handled only where the thread fetches messages, and it fetches
+// a posted one at the latest on the way back from the first answer, so when
+// the second answer comes the posted input has been handled (or a modal box
+// it opened is running). No answer (the window went, the thread is busy)
+// leaves the caller to look at what happened.
+void settle(HWND w) {
+    for (int i = 0; i < 2; ++i) {
+        DWORD_PTR r = 0;
+        if (!SendMessageTimeoutA(w, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, kSendTimeoutMs, &r)) return;
+    }
 }
 
 // Per-1000 scale from dialog units to pixels. The dialog's own mapping is
@@ -213,7 +288,8 @@ RECT dialogUnits(HWND dlg, HWND ctl, const RECT& scale) {
 // The dialog (of the given process, if any) with the control, ready for use:
 // the dialog and its controls exist before WM_INITDIALOG has run; only once
 // its thread answers a message is the initialisation over.
-bool windowReady(const std::string& title, const char* idArg, DWORD processId = 0) {
+// The answer is awaited no longer than the caller's wait lasts.
+bool windowReady(const std::string& title, const char* idArg, const Deadline& deadline, DWORD processId = 0) {
     HWND d = findDialog(title);
     if (!d) return false;
     DWORD owner = 0;
@@ -221,13 +297,14 @@ bool windowReady(const std::string& title, const char* idArg, DWORD processId = 
     if (processId && owner != processId) return false;
     if (idArg && !GetDlgItem(d, static_cast<int>(parseNumber(idArg)))) return false;
     DWORD_PTR r = 0;
-    return sendTimeout(d, WM_NULL, 0, 0, r);
+    const DWORD left = deadline.left();
+    return SendMessageTimeoutA(d, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, left ? left : 1, &r) != 0;
 }
 
 int cmdWaitWindow(const Args& a) {
     const std::string title = need(a, 2);
-    const DWORD timeout = static_cast<DWORD>(parseNumber(need(a, 3)));
-    bool ok = waitFor(timeout, [&] { return windowReady(title, a.at(4)); });
+    const Deadline deadline(static_cast<DWORD>(parseNumber(need(a, 3))));
+    bool ok = waitFor(deadline, [&] { return windowReady(title, a.at(4), deadline); });
     print(ok ? "found" : "timeout");
     return ok ? 0 : 1;
 }
@@ -236,7 +313,7 @@ int cmdWaitWindow(const Args& a) {
 // window is ready; the program keeps running.
 int cmdStartTimed(const Args& a) {
     const std::string exe = need(a, 2), title = need(a, 3);
-    const DWORD timeout = static_cast<DWORD>(parseNumber(need(a, 4)));
+    const Deadline deadline(static_cast<DWORD>(parseNumber(need(a, 4))));
     const std::string folder = exe.substr(0, exe.find_last_of('\\') + 1);
     std::string cmdLine = "\"" + exe + "\"";
     STARTUPINFOA si{};
@@ -251,7 +328,7 @@ int cmdStartTimed(const Args& a) {
     const OwnedHandle process{pi.hProcess}, thread{pi.hThread};
     // Fine polling: the result is a measurement.
     bool ok = waitFor(
-        timeout, [&] { return windowReady(title, a.at(5), pi.dwProcessId); }, 2);
+        deadline, [&] { return windowReady(title, a.at(5), deadline, pi.dwProcessId); }, 2);
     QueryPerformanceCounter(&t1);
     if (!ok) return print("timeout"), 1;
     print(std::to_string((t1.QuadPart - t0.QuadPart) * 1000 / freq.QuadPart));
@@ -260,24 +337,43 @@ int cmdStartTimed(const Args& a) {
 
 int cmdWaitGone(const Args& a) {
     const std::string title = need(a, 2);
-    bool ok = waitFor(static_cast<DWORD>(parseNumber(need(a, 3))), [&] { return !findDialog(title); });
+    bool ok = waitFor(Deadline(static_cast<DWORD>(parseNumber(need(a, 3)))), [&] { return !findDialog(title); });
     print(ok ? "gone" : "timeout");
     return ok ? 0 : 1;
 }
 
+// Whether a process of this program file (bare name) runs. A process can
+// outlive its window for a while; a failed snapshot counts as still running.
+bool processRunning(const std::string& exeName) {
+    HANDLE snap = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    if (snap == INVALID_HANDLE_VALUE) return true;
+    const OwnedHandle held{snap};
+    PROCESSENTRY32 entry{};
+    entry.dwSize = sizeof entry;
+    for (BOOL more = Process32First(snap, &entry); more; more = Process32Next(snap, &entry))
+        if (lstrcmpiA(entry.szExeFile, exeName.c_str()) == 0) return true;
+    return false;
+}
+
+int cmdWaitExit(const Args& a) {
+    const std::string exe = need(a, 2);
+    bool ok = waitFor(Deadline(static_cast<DWORD>(parseNumber(need(a, 3)))), [&] { return !processRunning(exe); });
+    print(ok ? "exited" : "timeout");
+    return ok ? 0 : 1;
+}
+
+// One line per control. Printed only when every control has answered: a
+// read that fails fails the whole dump.
 int cmdDump(const Args& a) {
     Target t;
     if (!resolve(a, false, t)) return 1;
     RECT scale{};
     const bool scaled =
         dialogScale(t.dlg, a.at(3) ? parseNumber(a.at(3)) : 0, a.at(4) ? parseNumber(a.at(4)) : 0, scale);
+    std::vector<std::string> lines;
     for (HWND c : children(t.dlg)) {
         const std::string cls = className(c);
-        std::string check = "-";
-        if (cls == "Button") {
-            DWORD_PTR r = 0;
-            if (sendTimeout(c, BM_GETCHECK, 0, 0, r)) check = std::to_string(r);
-        }
+        const std::string check = cls == "Button" ? std::to_string(checkState(c)) : "-";
         const RECT du = scaled ? dialogUnits(t.dlg, c, scale) : RECT{-1, -1, -1, -1};
         const std::string fields[] = {
             std::to_string(GetDlgCtrlID(c)),
@@ -293,8 +389,9 @@ int cmdDump(const Args& a) {
         };
         std::string line;
         for (const std::string& f : fields) line += (line.empty() ? "" : "\t") + f;
-        print(line);
+        lines.push_back(line);
     }
+    for (const std::string& line : lines) print(line);
     return 0;
 }
 
@@ -305,11 +402,15 @@ int cmdText(const Args& a) {
     return 0;
 }
 
+// Only where a user can type: a shown, enabled edit that is not read-only.
 int cmdSetText(const Args& a) {
     Target t;
     if (!resolve(a, true, t)) return 1;
-    DWORD_PTR r = 0;
-    bool ok = sendTimeout(t.ctl, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(need(a, 4)), r) && r;
+    if (refuseUnreachable(t.ctl)) return 1;
+    if (className(t.ctl) != "Edit") return print("refused: not an edit"), 1;
+    if (GetWindowLongA(t.ctl, GWL_STYLE) & ES_READONLY) return print("refused: read-only"), 1;
+    const LPARAM text = reinterpret_cast<LPARAM>(need(a, 4));
+    bool ok = send(t.ctl, WM_SETTEXT, 0, text, "setting text of " + describe(t.ctl)) != 0;
     print(ok ? "ok" : "failed");
     return ok ? 0 : 1;
 }
@@ -318,8 +419,10 @@ int cmdSetText(const Args& a) {
 int cmdClick(const Args& a) {
     Target t;
     if (!resolve(a, true, t)) return 1;
+    if (refuseUnreachable(t.ctl)) return 1;
     const WPARAM wp = MAKEWPARAM(GetDlgCtrlID(t.ctl), BN_CLICKED);
     bool ok = PostMessageA(t.dlg, WM_COMMAND, wp, reinterpret_cast<LPARAM>(t.ctl)) != 0;
+    if (ok) settle(t.dlg);
     print(ok ? "ok" : "failed");
     return ok ? 0 : 1;
 }
@@ -327,9 +430,7 @@ int cmdClick(const Args& a) {
 int cmdCheck(const Args& a) {
     Target t;
     if (!resolve(a, true, t)) return 1;
-    DWORD_PTR r = 0;
-    if (!sendTimeout(t.ctl, BM_GETCHECK, 0, 0, r)) return print("failed"), 1;
-    print(std::to_string(r));
+    print(std::to_string(checkState(t.ctl)));
     return 0;
 }
 
@@ -362,6 +463,7 @@ int cmdFocus(const Args& a) {
 int cmdKey(const Args& a) {
     Target t;
     if (!resolve(a, false, t)) return 1;
+    if (refuseUnreachable(t.dlg)) return 1;
     const std::string key = need(a, 3);
     UINT vk = 0, scan = 0;
     if (key == "esc")
@@ -375,15 +477,16 @@ int cmdKey(const Args& a) {
     const LPARAM down = 1 | (static_cast<LPARAM>(scan) << 16);
     const LPARAM up = down | (1L << 30) | (1L << 31);
     bool ok = PostMessageA(to, WM_KEYDOWN, vk, down) && PostMessageA(to, WM_KEYUP, vk, up);
+    if (ok) settle(t.dlg);
     print(ok ? "ok" : "failed");
     return ok ? 0 : 1;
 }
 
 int cmdMsgBox(const Args& a) {
     HWND box = nullptr;
-    bool ok = waitFor(static_cast<DWORD>(parseNumber(need(a, 2))),
+    bool ok = waitFor(Deadline(static_cast<DWORD>(parseNumber(need(a, 2)))),
                       [&] { return (box = findMessageBox()) != nullptr; });
-    if (!ok) return print("timeout"), 1;
+    if (!ok) return print("no message box"), 1;
     print(escaped(caption(box)) + "\t" + escaped(controlText(GetDlgItem(box, kMessageBoxTextId))));
     return 0;
 }
@@ -394,15 +497,19 @@ int cmdMsgBoxOk(const Args& a) {
     if (!box) return print("no message box"), 1;
     const int id = a.at(2) ? static_cast<int>(parseNumber(a.at(2))) : IDOK;
     HWND button = GetDlgItem(box, id);
+    if (!button) return print("no button " + std::to_string(id)), 1;
+    if (refuseUnreachable(button)) return 1;
     bool ok =
         PostMessageA(box, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(button)) != 0;
     print(ok ? "ok" : "failed");
     return ok ? 0 : 1;
 }
 
+// The system menu is there while the window is shown, even under a modal box.
 int cmdSysCommand(const Args& a) {
     Target t;
     if (!resolve(a, false, t)) return 1;
+    if (!IsWindowVisible(t.dlg)) return print("refused: hidden"), 1;
     bool ok = PostMessageA(t.dlg, WM_SYSCOMMAND, static_cast<WPARAM>(parseNumber(need(a, 3))), 0) != 0;
     print(ok ? "ok" : "failed");
     return ok ? 0 : 1;
@@ -452,6 +559,7 @@ const Command kCommands[] = {
     {"wait-window", cmdWaitWindow, "<caption> <timeout_ms> [control_id]"},
     {"start-timed", cmdStartTimed, "<exe_path> <caption> <timeout_ms> [control_id]"},
     {"wait-gone", cmdWaitGone, "<caption> <timeout_ms>"},
+    {"wait-exit", cmdWaitExit, "<exe_name> <timeout_ms>"},
     {"dump", cmdDump, "<caption> [template_cx template_cy]"},
     {"winstyle", cmdWinStyle, "<caption>"},
     {"text", cmdText, "<caption> <id>"},
@@ -490,6 +598,10 @@ int main(int argc, char** argv) {
             return rc;
         } catch (const Usage&) {
             return usage();
+        } catch (const SendFailure& f) {
+            print((f.timedOut ? "timeout " : "failed ") + f.action);
+            std::fflush(stdout);
+            return f.timedOut ? 3 : 1;
         }
     }
     return usage();
