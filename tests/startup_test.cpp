@@ -37,7 +37,7 @@ TEST(StartUp, FirstStartShowsTheDefaultStatesAndCreatesTheFile) {
     EXPECT_FALSE(state.countdown.HasValue());
     EXPECT_FALSE(state.stopwatch.HasValue());
     EXPECT_FALSE(state.countdown.active || state.stopwatch.running || state.inTray || state.hourlySignalPending);
-    EXPECT_EQ(s.FocusId(), IDC_ALARM1_SEC);
+    EXPECT_EQ(s.FocusId(), IDC_ALARM1_CHECK);  // the disabled entry fields cannot keep it
 
     EXPECT_EQ(s.FileBytes(), SettingsRecord::Default().Bytes());
     EXPECT_TRUE(s.World().messageBoxes.empty());
@@ -82,25 +82,6 @@ TEST(StartUp, FieldsGetTheirArialFonts) {
     expectArial(IDC_COUNTDOWN_OVERVIEW, 16, 670);
     expectArial(IDC_STOPWATCH_OVERVIEW, 16, 670);
     EXPECT_EQ(s.World().liveFonts.size(), 3u);  // three fonts, shared by their fields
-}
-
-TEST(StartUp, ColoursAreBlackOnWhiteWithTheClockDateAndStatusInTheirOwn) {
-    Scenario s;
-    s.Start();
-    const auto colours = [&](int id) { return s.World().QueryColors(s.Wnd().Item(id)); };
-    const auto white = colours(IDC_CLOCK).brush;
-    ASSERT_TRUE(white);
-    EXPECT_EQ(s.World().liveBrushes.at(white.value), Rgb(255, 255, 255));
-    EXPECT_EQ(colours(IDC_CLOCK).textColor, Rgb(215, 56, 53));
-    EXPECT_EQ(colours(IDC_DATE).textColor, Rgb(0, 0, 255));
-    EXPECT_EQ(colours(IDC_STATUS).textColor, Rgb(255, 0, 0));
-    for (int id : {IDC_ALARM1_OVERVIEW, IDC_ALARM1_HOUR, IDC_SOUND, IDC_START}) {
-        const auto c = colours(id);
-        EXPECT_EQ(c.textColor, Rgb(0, 0, 0)) << id;
-        EXPECT_EQ(c.backgroundColor, Rgb(255, 255, 255)) << id;
-        EXPECT_EQ(c.brush, white) << id;
-    }
-    EXPECT_EQ(s.World().QueryColors(s.Wnd()).brush, white);  // the dialog's own background
 }
 
 TEST(StartUp, ArmedAlarmAndOptionsAreRestoredFromTheRecord) {

@@ -6,6 +6,8 @@
 #include "res/resource.h"
 #include "ui/Fonts.h"
 #include "ui/MainWindowColours.h"
+#include "ui/SlotLabels.h"
+#include "ui/TrayIcon.h"
 
 namespace hv {
 namespace {
@@ -17,7 +19,9 @@ constexpr unsigned kDisplayTimer = 2, kDisplayPeriodMs = 10;
 
 }  // namespace
 
-HauptDlg::HauptDlg() : Dialog(IDD_HAUPT) { m_hIcon = LoadAppIcon(IDR_MAINFRAME); }
+HauptDlg::HauptDlg() : Dialog(IDD_HAUPT), m_taskbarCreated(TaskbarCreatedMessage()) {
+    m_hIcon = LoadAppIcon(IDR_MAINFRAME);
+}
 
 HauptDlg::~HauptDlg() = default;
 
@@ -144,6 +148,80 @@ void HauptDlg::ApplyStartStates(const SettingsRecord& record) {
 
 LResult HauptDlg::OnStopwatchDone(WParam, LParam) { return 0; }
 
+void HauptDlg::OnPaint() {
+    if (m_state.minimiseOnFirstPaint) OnTrayMinimieren();  // the rest of the paint runs all the same
+    if (Wnd().IsIconic()) {
+        PaintMinimisedIcon();
+    } else {
+        DefaultPaint(Wnd());
+    }
+    DrawSlotLabels();
+    EnableEntryFieldsOfSelectedSlot();
+}
+
+void HauptDlg::PaintMinimisedIcon() {
+    const PaintDc dc(Wnd());
+    Wnd().Send(msg::kIconEraseBkgnd, dc.Handle().value, 0);
+    const int cx = SystemMetric(sm::kCxIcon), cy = SystemMetric(sm::kCyIcon);
+    const Rect client = Wnd().ClientRect();
+    dc.DrawIcon((client.Width() - cx + 1) / 2, (client.Height() - cy + 1) / 2, m_hIcon);
+}
+
+void HauptDlg::DrawSlotLabels() {
+    std::array<bool, kLabelCount> active{};
+    for (std::size_t k = 0; k < kAlarmSlotCount; ++k) active[k] = m_state.alarms[k].active;
+    active[4] = m_state.countdown.active;
+    active[5] = m_state.stopwatch.running;
+    hv::DrawSlotLabels(ClientDc(Wnd()), m_labels, active);
+}
+
+// Only the selected slot's entry fields are usable, and its hours field gets
+// the focus, at every paint.
+void HauptDlg::EnableEntryFieldsOfSelectedSlot() {
+    const int alarm = AlarmIndexOf(m_state.selector);
+    const bool countdown = m_state.selector == SlotSelector::Countdown;
+    for (int k = 0; k < kAlarmSlotCount; ++k) {
+        const auto i = static_cast<std::size_t>(k);
+        for (const Control* field : {&m_alarmHourEdit[i], &m_alarmMinEdit[i], &m_alarmSecEdit[i]}) field->Enable(k == alarm);
+    }
+    for (const Control* field : {&m_countdownHourEdit, &m_countdownMinEdit, &m_countdownSecEdit}) field->Enable(countdown);
+    if (alarm >= 0) {
+        m_alarmHourEdit[static_cast<std::size_t>(alarm)].Focus();
+    } else if (countdown) {
+        m_countdownHourEdit.Focus();
+    } else if (!FocusedWindow().IsValid() && Wnd().IsVisible() && Wnd().IsEnabled()) {
+        // A disabled field loses the focus, and a dialog where nothing has
+        // it takes no keys: Esc would no longer close the window. The slot
+        // selector (alarm 1's while none is chosen) takes it instead.
+        (m_state.selector == SlotSelector::Stopwatch ? m_stopwatchCheck : m_alarmCheck[0]).Focus();
+    }
+}
+
+ActiveFunctions HauptDlg::ActiveNow() const {
+    return {m_state.AnyAlarmActive(), m_state.countdown.active, m_state.stopwatch.running, m_state.hourlySignalOn};
+}
+
+void HauptDlg::OnTrayMinimieren() {
+    m_traySnapshot = TrayIconFor(Wnd(), ActiveNow());
+    NotifyIcon(nim::kAdd, m_traySnapshot);
+    Wnd().Show(sw::kHide);
+    m_state.inTray = true;
+}
+
+LResult HauptDlg::OnTrayNotify(WParam, LParam mouseMessage) {
+    if (mouseMessage != msg::kLButtonUp && mouseMessage != msg::kRButtonUp) return 0;
+    Wnd().Show(sw::kShow);
+    m_state.inTray = false;
+    m_state.minimiseOnFirstPaint = false;
+    return RemoveTrayIcon(Wnd()) ? 1 : 0;
+}
+
+// Explorer restarted and lost every icon: a hidden window without its icon
+// could never be shown again.
+void HauptDlg::OnTaskbarCreated() {
+    if (m_state.inTray) NotifyIcon(nim::kAdd, m_traySnapshot);
+}
+
 IconHandle HauptDlg::OnQueryDragIcon() { return m_hIcon; }
 
 BrushHandle HauptDlg::OnCtlColor(DcHandle dcHandle, Window control, int kind) {
@@ -152,10 +230,18 @@ BrushHandle HauptDlg::OnCtlColor(DcHandle dcHandle, Window control, int kind) {
 
 bool HauptDlg::HandleMessage(const Message& m, LResult& result) {
     static const MessageMapEntry<HauptDlg> kMessageMap[] = {
+        map::Paint<HauptDlg, &HauptDlg::OnPaint>(),
         map::Raw<HauptDlg, &HauptDlg::OnStopwatchDone>(WM_STOPWATCHDONE),
-        map::QueryDragIcon<HauptDlg, &HauptDlg::OnQueryDragIcon>(),
         map::CtlColor<HauptDlg, &HauptDlg::OnCtlColor>(),
+        map::QueryDragIcon<HauptDlg, &HauptDlg::OnQueryDragIcon>(),
+        map::Raw<HauptDlg, &HauptDlg::OnTrayNotify>(WM_TRAYNOTIFY),
+        map::Command<HauptDlg, &HauptDlg::OnTrayMinimieren>(IDC_TRAY),
     };
+    if (m_taskbarCreated != 0 && m.message == m_taskbarCreated) {
+        OnTaskbarCreated();
+        result = 0;
+        return true;
+    }
     return DispatchMessageMap(*this, kMessageMap, m, result) || Dialog::HandleMessage(m, result);
 }
 

@@ -5,10 +5,12 @@
 #include <array>
 #include <string>
 
+#include "engine/TrayTip.h"
 #include "model/SettingsRecord.h"
 #include "model/TimekeepingState.h"
 #include "platform/Dialog.h"
 #include "platform/Gdi.h"
+#include "platform/Services.h"
 #include "platform/Window.h"
 
 namespace hv {
@@ -23,6 +25,12 @@ public:
     ~HauptDlg() override;
 
     TimekeepingState& State() { return m_state; }
+    // Draws the six slot labels in their colours onto the client area; on
+    // every paint and after each operation that changes a slot.
+    void DrawSlotLabels();
+    // Restores the window from the notification area on a left or right
+    // button release over its icon (as the alarm signalling does too).
+    LResult OnTrayNotify(WParam iconId, LParam mouseMessage);
     const std::array<std::string, kLabelCount>& Labels() const { return m_labels; }
     const std::string& SettingsPath() const { return m_settingsPath; }
 
@@ -39,9 +47,16 @@ private:
     void CreateFonts();
     void ApplyStartStates(const SettingsRecord& record);
 
+    void EnableEntryFieldsOfSelectedSlot();
+    void PaintMinimisedIcon();
+    ActiveFunctions ActiveNow() const;
+
     LResult OnStopwatchDone(WParam, LParam);
     IconHandle OnQueryDragIcon();
     BrushHandle OnCtlColor(DcHandle dc, Window control, int kind);
+    void OnPaint();
+    void OnTrayMinimieren();
+    void OnTaskbarCreated();
 
     // Members in the order the window declares them.
     SolidBrush m_whiteBrush;
@@ -75,6 +90,8 @@ private:
     Font m_overviewFont;
 
     TimekeepingState m_state;
+    TrayIconData m_traySnapshot;  // the icon as added, to add it again
+    unsigned m_taskbarCreated = 0;  // the registered message, known at run time
 };
 
 }  // namespace hv

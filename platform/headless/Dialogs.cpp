@@ -68,14 +68,14 @@ std::uintptr_t World::Impl::CreateDialogWindow(Dialog& dialog, std::uintptr_t ow
 }
 
 void World::Impl::InitDialogWindow(std::uintptr_t handle) {
-    // The dialog manager's choice: the first control in template order that
-    // is a visible, enabled tab stop.
+    // The dialog manager's choice: the first visible, enabled tab stop in
+    // template order, or without one the first visible, enabled control.
     std::uintptr_t first = 0;
-    for (auto h : children[handle]) {
-        const Node* n = Live(h);
-        if (n && (n->style & win::kWsTabStop) && n->visible && n->enabled) {
-            first = h;
-            break;
+    for (std::uint32_t tabStop : {win::kWsTabStop, 0u}) {
+        for (auto h : children[handle]) {
+            const Node* n = Live(h);
+            if (!first && n && (n->style & tabStop) == tabStop && n->visible && n->enabled && n->className != "Static")
+                first = h;
         }
     }
     const LResult setFocus = Deliver(handle, msg::kInitDialog, first, 0);

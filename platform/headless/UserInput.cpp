@@ -69,10 +69,14 @@ bool World::Type(const Window& dialog, int id, const std::string& text) {
     return accepted.size() == text.size();
 }
 
+// Keys go to the focus window; where no window has the focus, Windows sends
+// them to the active window as WM_SYSKEYDOWN, which IsDialogMessage passes by.
+static bool TakesKeys(World::Impl& s, std::uintptr_t dlg) { return Reachable(s, s.Live(dlg)) && s.Contains(dlg, s.focus); }
+
 void World::PressEscape(const Window& dialog) {
     Impl& s = *m_impl;
     const std::uintptr_t dlg = dialog.Handle().value;
-    if (!Reachable(s, s.Live(dlg))) return;
+    if (!TakesKeys(s, dlg)) return;
     const Node* cancel = s.LiveChild(dlg, cmd::kCancel);
     s.Deliver(dlg, msg::kCommand, MakeWParam(cmd::kCancel, bn::kClicked),
               static_cast<LParam>(cancel ? cancel->handle : 0));
@@ -85,7 +89,7 @@ void World::PressEscape(const Window& dialog) {
 void World::PressEnter(const Window& dialog) {
     Impl& s = *m_impl;
     const std::uintptr_t dlg = dialog.Handle().value;
-    if (!Reachable(s, s.Live(dlg))) return;
+    if (!TakesKeys(s, dlg)) return;
     int id = cmd::kOk;
     const Node* focused = s.Live(s.focus);
     if (focused && focused->parent == dlg && focused->className == "Edit" &&

@@ -229,7 +229,8 @@ public:
     // EN_CHANGE. ES_NUMBER fields refuse all but digits; false when a
     // character was refused or the field is read-only, disabled or hidden.
     bool Type(const Window& dialog, int id, const std::string& text);
-    // IDCANCEL with BN_CLICKED and the Cancel button's handle (or 0), as
+    // Keys reach a dialog only while it or one of its controls has the focus.
+    // Esc: IDCANCEL with BN_CLICKED and the Cancel button's handle (or 0), as
     // IsDialogMessage sends it.
     void PressEscape(const Window& dialog);
     // A focused push button is pressed; otherwise the default push button,

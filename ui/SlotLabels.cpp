@@ -1,0 +1,36 @@
+#include "ui/SlotLabels.h"
+
+#include "platform/Constants.h"
+
+namespace hv {
+
+FontSpec LabelFontSpec() {
+    FontSpec spec;
+    spec.height = 16;
+    spec.escapement = 1;
+    spec.orientation = 1;
+    spec.weight = 400;
+    spec.charSet = 0;           // ANSI_CHARSET
+    spec.outPrecision = 7;      // OUT_TT_ONLY_PRECIS
+    spec.clipPrecision = 0x80;  // CLIP_EMBEDDED
+    spec.quality = 4;           // ANTIALIASED_QUALITY
+    spec.pitchAndFamily = 0x50; // FF_DECORATIVE | DEFAULT_PITCH
+    spec.faceName = "Arial";
+    return spec;
+}
+
+void DrawSlotLabels(const DeviceContext& dc, const std::array<std::string, kLabelCount>& labels,
+                    const std::array<bool, kLabelCount>& active) {
+    const Font font(LabelFontSpec());
+    dc.SetBkMode(bk::kTransparent);
+    const ScopedSelectFont selected(dc, font.Handle());
+    for (std::size_t i = 0; i < labels.size(); ++i) {
+        const SlotLabelPlace& at = kSlotLabelPlaces[i];
+        dc.SetTextColor(active[i] ? kActiveLabelColour : kInactiveLabelColour);
+        dc.TextOut(at.besideSelector.x, at.besideSelector.y, labels[i]);
+        dc.TextOut(at.beforeOverview.x, at.beforeOverview.y, labels[i]);
+        dc.TextOut(at.colon.x, at.colon.y, ":");
+    }
+}
+
+}  // namespace hv

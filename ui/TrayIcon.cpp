@@ -1,0 +1,28 @@
+#include "ui/TrayIcon.h"
+
+#include "platform/Constants.h"
+#include "platform/Resources.h"
+#include "res/resource.h"
+#include "ui/HauptDlg.h"
+
+namespace hv {
+
+TrayIconData TrayIconFor(const Window& window, const ActiveFunctions& on) {
+    TrayIconData data;
+    data.window = window;
+    data.id = kTrayIconId;
+    data.flags = nim::kFlagMessage | nim::kFlagIcon | nim::kFlagTip;
+    data.callbackMessage = WM_TRAYNOTIFY;
+    data.icon = LoadSharedIcon(on.Any() ? IDI_ACTIVE : IDR_MAINFRAME, 16, 16);
+    data.tip = TrayTipText(on);
+    return data;
+}
+
+bool RemoveTrayIcon(const Window& window) {
+    TrayIconData data;
+    data.window = window;
+    data.id = kTrayIconId;
+    return NotifyIcon(nim::kDelete, data);
+}
+
+}  // namespace hv

@@ -1,0 +1,17 @@
+#pragma once
+// The main window's icon in the notification area: icon 130 while any
+// function is on, else the application icon 128, with the four-line tip.
+#include "engine/TrayTip.h"
+#include "platform/Services.h"
+#include "platform/Window.h"
+
+namespace hv {
+
+constexpr unsigned kTrayIconId = 1;
+
+// The record that adds the icon; kept, so that the same icon can be added
+// again when Explorer restarts.
+TrayIconData TrayIconFor(const Window& window, const ActiveFunctions& on);
+bool RemoveTrayIcon(const Window& window);
+
+}  // namespace hv
