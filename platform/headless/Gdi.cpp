@@ -48,8 +48,12 @@ void CloseDc(DcHandle dc, DrawCall::Kind kind) {
 
 Font::Font(const FontSpec& spec) : m_handle(State().NewGdiHandle()) { World::Get().liveFonts[m_handle.value] = spec; }
 
+// DeleteObject fails on a font still selected into a device context: the
+// font stays, leaked.
 void Font::Release() noexcept {
-    if (m_handle) World::Get().liveFonts.erase(m_handle.value);
+    bool selected = false;
+    for (const auto& [dc, state] : State().dcs) selected = selected || state.font == m_handle;
+    if (m_handle && !selected) World::Get().liveFonts.erase(m_handle.value);
     m_handle = FontHandle();
 }
 
