@@ -378,6 +378,106 @@ check_start_with_missing_product_dir() {
   close_by_button
 }
 
+# Every caption fits its control in the dialog's own font: nothing is cut off.
+case_captions_fit_their_controls() {
+  local dir
+  dir=$(install_dir Horovant)
+  start_and_wait "$dir" || return
+  # shellcheck disable=SC2086
+  drv_expect "captions that do not fit" "all fit" fits Horovant $MAIN_TEMPLATE_SIZE
+  app_close
+}
+
+# colours_in <file> <x> <y> <w> <h>: the distinct colours of that part of a
+# picture, as hex RRGGBB, one per line.
+colours_in() {
+  convert "$1" -crop "${4}x${5}+${2}+${3}" +repage -unique-colors -depth 8 txt:- 2>/dev/null |
+    grep -o '#[0-9A-F]\{6\}' | tr -d '#'
+}
+
+# The window as a user sees it after a first start: white, and the six slot
+# labels drawn in red (no slot active) beside the selectors and before the
+# overview fields, at their fixed pixel places.
+case_white_window_with_red_labels() {
+  local dir origin ox oy shot="$HV_TMP/colours.png"
+  dir=$(install_dir Horovant)
+  start_and_wait "$dir" || return
+  sleep 1  # the first paint, labels included
+  origin=$(drv origin Horovant) || { fail_because "origin: driver says '$origin'"; app_close; return; }
+  read -r ox oy <<<"$origin"
+  screenshot "$shot"
+  expect "background" "$(colours_in "$shot" $((ox + 2)) $((oy + 2)) 4 4)" FFFFFF
+  local place x y colours
+  # Beside the selector of alarm 1 and of the stopwatch, before the overview of
+  # alarm 2 and of the countdown.
+  for place in "40 205" "40 355" "340 470" "340 530"; do
+    read -r x y <<<"$place"
+    colours=$(colours_in "$shot" $((ox + x)) $((oy + y)) 90 16)
+    grep -qx 9A2B2B <<<"$colours" || fail_because "no red label at $place: colours ${colours//$'\n'/ }"
+    grep -qx 2E7024 <<<"$colours" && fail_because "a green label at $place"
+  done
+  app_close
+}
+
+# "Anwendung in Tray minimieren" hides the window; of the mouse messages the
+# shell reports for the icon, only a button release brings it back. Explorer
+# restarting meanwhile does not show it. Nothing is written.
+case_tray_hides_and_restores() {
+  local dir
+  dir=$(install_dir Horovant)
+  start_and_wait "$dir" || return
+  drv_expect "click on the tray button" ok click Horovant 3
+  drv_expect "visible in the tray" 0 visible Horovant
+  expect_refused "click while hidden" hidden click Horovant 2
+  local ignored
+  for ignored in 0x200 0x201 0x203; do
+    drv_expect "icon message $ignored" ok traynotify Horovant "$ignored"
+    drv_expect "visible after $ignored" 0 visible Horovant
+  done
+  drv_expect "Explorer restarts" ok taskbarcreated Horovant
+  drv_expect "visible after Explorer restarted" 0 visible Horovant
+  drv_expect "left button released over the icon" ok traynotify Horovant 0x202
+  drv_expect "visible after the left button" 1 visible Horovant
+  drv_expect "click on the tray button again" ok click Horovant 3
+  drv_expect "right button released over the icon" ok traynotify Horovant 0x205
+  drv_expect "visible after the right button" 1 visible Horovant
+  expect_bytes "settings" "$dir/config.dat" "$DEFAULT_RECORD"
+  close_by_button
+}
+
+# Stored "minimiert starten": the window goes into the tray at its first
+# paint and stays there; once brought back, later paints leave it shown.
+case_starts_minimised() {
+  local dir record="j${DEFAULT_RECORD:1}"
+  dir=$(install_dir Horovant)
+  printf '%s' "$record" >"$dir/config.dat"
+  start_and_wait "$dir" || return
+  sleep 1
+  drv_expect "visible after the start" 0 visible Horovant
+  drv_expect "left button released over the icon" ok traynotify Horovant 0x202
+  sleep 1  # paints come and go
+  drv_expect "visible once brought back" 1 visible Horovant
+  expect_control "minimiert starten" check 1025 1
+  expect_bytes "settings" "$dir/config.dat" "$record"
+  close_by_button
+}
+
+# Written ahead: the clock's, date's and status line's colours, read from the
+# screen, once the clock shows the time.
+case_clock_and_date_colours() {
+  local dir origin ox oy shot="$HV_TMP/clock.png"
+  dir=$(install_dir Horovant)
+  start_and_wait "$dir" || return
+  sleep 1.5
+  origin=$(drv origin Horovant) || { fail_because "origin: driver says '$origin'"; app_close; return; }
+  read -r ox oy <<<"$origin"
+  screenshot "$shot"
+  # The clock field and the date line, in pixels of the bench's dialog font.
+  colours_in "$shot" $((ox + 90)) $((oy + 74)) 500 74 | grep -qx D73835 || fail_because "no clock text in RGB(215, 56, 53)"
+  colours_in "$shot" $((ox + 470)) $((oy + 114)) 200 25 | grep -qx 0000FF || fail_because "no blue date text"
+  app_close
+}
+
 # A settings file that another program holds open at start-up is reported
 # once, naming the file, and is left as it was; the window starts with the
 # default states in memory.
@@ -420,10 +520,15 @@ E2E_CASES=(
   case_product_dir_from_registry
   case_product_dir_missing
   case_settings_file_held_by_another_program
+  case_captions_fit_their_controls
+  case_white_window_with_red_labels
+  case_tray_hides_and_restores
+  case_starts_minimised
 )
 
 # Written ahead of the program: reported as skipped until moved up into E2E_CASES.
 # shellcheck disable=SC2034  # read by run.sh
 E2E_LATER_CASES=(
   case_system_menu_opens_about
+  case_clock_and_date_colours
 )

@@ -1,10 +1,12 @@
-// hvdriver: works a running Horovant from outside, as a user would, for the
+// hvdriver: works a running Horovant from outside, as a user would (or the
+// shell on the user's behalf, for the notification-area icon), for the
 // end-to-end tests. Every subcommand prints its result on stdout and exits
 // with 0 on success, 1 on failure, refusal or an expired wait, 2 on a usage
 // error and 3 when the target did not answer a message in time. Nothing
 // waits without a limit: messages go out with SendMessageTimeout, clicks that
 // may open a modal box are posted, and every wait has a timeout. A posted
-// click or key has been handled by the program when the command returns.
+// click, key or shell message has been handled by the program when the
+// command returns.
 // What a user cannot do is refused ("refused: disabled"), never done anyway:
 // no click on a disabled or hidden control, no typing into a read-only edit.
 #include <fcntl.h>
@@ -13,6 +15,7 @@
 // After <windows.h>, which it needs.
 #include <tlhelp32.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -441,11 +444,16 @@ int cmdEnabled(const Args& a) {
     return 0;
 }
 
-HWND focusedWindow(HWND dlg) {
-    GUITHREADINFO gti{};
+// The input state of the window's thread: focus and active window.
+bool threadInput(HWND w, GUITHREADINFO& gti) {
+    gti = GUITHREADINFO{};
     gti.cbSize = sizeof gti;
-    if (!GetGUIThreadInfo(GetWindowThreadProcessId(dlg, nullptr), &gti)) return nullptr;
-    return gti.hwndFocus;
+    return GetGUIThreadInfo(GetWindowThreadProcessId(w, nullptr), &gti) != FALSE;
+}
+
+HWND focusedWindow(HWND dlg) {
+    GUITHREADINFO gti;
+    return threadInput(dlg, gti) ? gti.hwndFocus : nullptr;
 }
 
 // Id of the focused control, 0 when the focus is on no control of the dialog.
@@ -458,25 +466,50 @@ int cmdFocus(const Args& a) {
     return 0;
 }
 
-// A key goes to the focused control, so that the program's own loop has to
-// turn it into a dialog command (IsDialogMessage), as with a real key press.
+struct KeyCode {
+    const char* name;
+    UINT vk;
+    UINT scan;
+};
+
+const KeyCode kKeys[] = {{"esc", VK_ESCAPE, 0x01}, {"enter", VK_RETURN, 0x1C}};
+
+const KeyCode& keyCode(const std::string& name) {
+    for (const KeyCode& k : kKeys)
+        if (name == k.name) return k;
+    throw Usage{};
+}
+
+// Posts a key press and release as the system does: repeat count 1, the scan
+// code, bit 29 (Alt) clear; the release also has bits 30 and 31.
+bool postKey(HWND to, UINT down, UINT up, const KeyCode& key) {
+    const LPARAM pressed = 1 | (static_cast<LPARAM>(key.scan) << 16);
+    const LPARAM released = pressed | (1L << 30) | (1L << 31);
+    return PostMessageA(to, down, key.vk, pressed) && PostMessageA(to, up, key.vk, released);
+}
+
+// A key goes where Windows sends it, so that the program's own loop has to
+// turn it into a dialog command (IsDialogMessage), as with a real key press:
+// to the focused window. When the thread has no focus window at all, Windows
+// sends it to the active window as a system key (WM_SYSKEYDOWN without Alt),
+// which IsDialogMessage leaves alone for Esc and Enter: a program that leaves
+// the focus nowhere does not react to them, and neither does it here. The
+// dialog stands for the active window: a user would have activated it.
 int cmdKey(const Args& a) {
     Target t;
     if (!resolve(a, false, t)) return 1;
     if (refuseUnreachable(t.dlg)) return 1;
-    const std::string key = need(a, 3);
-    UINT vk = 0, scan = 0;
-    if (key == "esc")
-        vk = VK_ESCAPE, scan = 0x01;
-    else if (key == "enter")
-        vk = VK_RETURN, scan = 0x1C;
+    const KeyCode& key = keyCode(need(a, 3));
+    GUITHREADINFO gti;
+    if (!threadInput(t.dlg, gti)) return print("failed reading the focus"), 1;
+    HWND f = gti.hwndFocus;
+    bool ok = false;
+    if (!f)
+        ok = postKey(t.dlg, WM_SYSKEYDOWN, WM_SYSKEYUP, key);
+    else if (f == t.dlg || IsChild(t.dlg, f))
+        ok = postKey(f, WM_KEYDOWN, WM_KEYUP, key);
     else
-        throw Usage{};
-    HWND f = focusedWindow(t.dlg);
-    HWND to = f && IsChild(t.dlg, f) ? f : t.dlg;
-    const LPARAM down = 1 | (static_cast<LPARAM>(scan) << 16);
-    const LPARAM up = down | (1L << 30) | (1L << 31);
-    bool ok = PostMessageA(to, WM_KEYDOWN, vk, down) && PostMessageA(to, WM_KEYUP, vk, up);
+        return print("refused: focus elsewhere"), 1;  // the key would reach that window
     if (ok) settle(t.dlg);
     print(ok ? "ok" : "failed");
     return ok ? 0 : 1;
@@ -515,6 +548,70 @@ int cmdSysCommand(const Args& a) {
     return ok ? 0 : 1;
 }
 
+// What the shell posts to the program when the user works its notification-
+// area icon: the callback message with the icon's id and the mouse message.
+constexpr UINT kTrayCallbackMessage = WM_APP + 100;
+constexpr WPARAM kTrayIconId = 1;
+
+// The driver stands in for the shell's icon here, because the test bench has
+// no notification area a user could click. The icon is there while the
+// window is hidden, and the shell takes clicks on it while a modal box is
+// open, so neither is refused.
+int cmdTrayNotify(const Args& a) {
+    Target t;
+    if (!resolve(a, false, t)) return 1;
+    const LPARAM mouse = parseNumber(need(a, 3));
+    bool ok = PostMessageA(t.dlg, kTrayCallbackMessage, kTrayIconId, mouse) != 0;
+    if (ok) settle(t.dlg);
+    print(ok ? "ok" : "failed");
+    return ok ? 0 : 1;
+}
+
+// What Explorer broadcasts when it starts again, to every top-level window,
+// hidden ones too: a program puts its icon back then.
+int cmdTaskbarCreated(const Args& a) {
+    Target t;
+    if (!resolve(a, false, t)) return 1;
+    const UINT msg = RegisterWindowMessageA("TaskbarCreated");
+    bool ok = msg && PostMessageA(t.dlg, msg, 0, 0);
+    if (ok) settle(t.dlg);
+    print(ok ? "ok" : "failed");
+    return ok ? 0 : 1;
+}
+
+// Positions and sizes in screen pixels, also of a hidden window: the program
+// paints at fixed places of its client area, and pictures are cut from the
+// screen by them.
+int cmdOrigin(const Args& a) {
+    Target t;
+    if (!resolve(a, false, t)) return 1;
+    POINT p{0, 0};
+    if (!ClientToScreen(t.dlg, &p)) return print("failed"), 1;
+    print(std::to_string(p.x) + " " + std::to_string(p.y));
+    return 0;
+}
+
+int cmdClientSize(const Args& a) {
+    Target t;
+    if (!resolve(a, false, t)) return 1;
+    RECT r{};
+    if (!GetClientRect(t.dlg, &r)) return print("failed"), 1;
+    print(std::to_string(r.right) + " " + std::to_string(r.bottom));
+    return 0;
+}
+
+// The window with its frame. Under Windows' desktop composition the
+// rectangle can also hold invisible resize borders; the test bench has none.
+int cmdWinRect(const Args& a) {
+    Target t;
+    if (!resolve(a, false, t)) return 1;
+    RECT r{};
+    if (!GetWindowRect(t.dlg, &r)) return print("failed"), 1;
+    print(std::to_string(r.left) + " " + std::to_string(r.top) + " " + std::to_string(r.right - r.left) + " " +
+          std::to_string(r.bottom - r.top));
+    return 0;
+}
+
 int cmdWinStyle(const Args& a) {
     Target t;
     if (!resolve(a, false, t)) return 1;
@@ -533,6 +630,186 @@ int cmdExists(const Args& a) {
     bool found = findDialog(need(a, 2)) != nullptr;
     print(found ? "1" : "0");
     return found ? 0 : 1;
+}
+
+// --- whether the captions fit their controls --------------------------------
+
+// The template's FONT line. Wine does not answer WM_GETFONT for another
+// process's window, so the font is made here as the dialog manager makes it.
+constexpr int kTemplatePointSize = 8;
+// Room a push button's border and focus rectangle take on each side.
+constexpr LONG kPushButtonBorder = 3;
+// Gap between a check box's or radio button's box and its text.
+constexpr LONG kBoxTextGap = 4;
+// Width of that box at 96 DPI.
+constexpr int kBoxWidth96 = 13;
+
+// With DS_SHELLFONT, Windows takes "MS Shell Dlg 2" (Tahoma) for the
+// template's "MS Shell Dlg", else Microsoft Sans Serif. Wine keeps "MS Shell
+// Dlg" and substitutes Tahoma for both names; on the test bench it finds no
+// Tahoma and takes Liberation Sans, for the dialog and here alike.
+const char* dialogFace(HWND dlg) {
+    return (GetWindowLongA(dlg, GWL_STYLE) & DS_SHELLFONT) == DS_SHELLFONT ? "MS Shell Dlg 2" : "MS Shell Dlg";
+}
+
+// A screen DC with the dialog's font at the screen's DPI selected.
+class MeasureDc {
+public:
+    explicit MeasureDc(const char* face) {
+        if (!m_dc) return;
+        const int height = -MulDiv(kTemplatePointSize, GetDeviceCaps(m_dc, LOGPIXELSY), 72);
+        m_font = CreateFontA(height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                             CLIP_DEFAULT_PRECIS, PROOF_QUALITY, FF_DONTCARE, face);
+        if (m_font) m_old = SelectObject(m_dc, m_font);
+    }
+    MeasureDc(const MeasureDc&) = delete;
+    MeasureDc& operator=(const MeasureDc&) = delete;
+    ~MeasureDc() {
+        if (m_old) SelectObject(m_dc, m_old);
+        if (m_font) DeleteObject(m_font);
+        if (m_dc) ReleaseDC(nullptr, m_dc);
+    }
+    bool ok() const { return m_old != nullptr; }
+    HDC dc() const { return m_dc; }
+
+private:
+    HDC m_dc = GetDC(nullptr);
+    HFONT m_font = nullptr;
+    HGDIOBJ m_old = nullptr;
+};
+
+// The font's dialog base units as the dialog manager reckons them: the mean
+// width of the 52 letters, rounded, and the character height.
+SIZE baseUnits(HDC dc) {
+    static const char kLetters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz";
+    SIZE s{};
+    GetTextExtentPoint32A(dc, kLetters, 52, &s);
+    TEXTMETRICA tm{};
+    GetTextMetricsA(dc, &tm);
+    return SIZE{(s.cx / 26 + 1) / 2, tm.tmHeight};
+}
+
+std::string pixels(LONG cx, LONG cy) { return std::to_string(cx) + " x " + std::to_string(cy); }
+
+// Empty when the font gives the dialog its real client size from the
+// template's size, else what differs: then every measurement would be off.
+std::string fontMismatch(HWND dlg, HDC dc, const char* face, long templateCx, long templateCy) {
+    const SIZE base = baseUnits(dc);
+    const LONG cx = MulDiv(templateCx, base.cx, 4), cy = MulDiv(templateCy, base.cy, 8);
+    RECT client{};
+    GetClientRect(dlg, &client);
+    if (std::labs(client.right - cx) <= 1 && std::labs(client.bottom - cy) <= 1) return {};
+    return std::string("font '") + face + "' " + std::to_string(kTemplatePointSize) + " pt makes the client area " +
+           pixels(cx, cy) + ", it is " + pixels(client.right, client.bottom);
+}
+
+bool isClass(HWND w, const char* name) { return lstrcmpiA(className(w).c_str(), name) == 0; }
+
+// Where a control lays its caption out: the room in pixels, whether the text
+// wraps there, and whether '&' marks a mnemonic (and is not shown).
+struct CaptionRoom {
+    SIZE size;
+    bool wraps;
+    bool prefix;
+};
+
+// The box of a check box or radio button. Windows draws it as wide as
+// SM_CXMENUCHECK says; Wine draws 13 px at 96 DPI while its SM_CXMENUCHECK
+// follows the menu font (11 px on the test bench).
+LONG boxWidth(HDC dc) {
+    return std::max(GetSystemMetrics(SM_CXMENUCHECK), MulDiv(kBoxWidth96, GetDeviceCaps(dc, LOGPIXELSX), 96));
+}
+
+// False for controls that show no caption text: group boxes (their caption
+// is drawn over the frame), edits, pictures, owner-drawn ones.
+bool captionRoom(HWND c, LONG box, CaptionRoom& room) {
+    RECT r{};
+    GetWindowRect(c, &r);
+    const LONG cx = r.right - r.left, cy = r.bottom - r.top;
+    const LONG style = GetWindowLongA(c, GWL_STYLE);
+    if (isClass(c, "Static")) {
+        const LONG type = style & SS_TYPEMASK;
+        // Windows wraps SS_LEFT, SS_CENTER and SS_RIGHT text at word breaks.
+        const bool wraps = type == SS_LEFT || type == SS_CENTER || type == SS_RIGHT;
+        if (!wraps && type != SS_LEFTNOWORDWRAP && type != SS_SIMPLE) return false;
+        room = CaptionRoom{SIZE{cx, cy}, wraps, !(style & SS_NOPREFIX)};
+        return true;
+    }
+    if (!isClass(c, "Button") || (style & (BS_BITMAP | BS_ICON))) return false;
+    const bool wraps = (style & BS_MULTILINE) != 0;
+    const SIZE pushRoom{cx - 2 * kPushButtonBorder, cy - 2 * kPushButtonBorder};
+    const SIZE boxRoom{cx - box - kBoxTextGap, cy};
+    switch (style & BS_TYPEMASK) {
+        case BS_PUSHBUTTON:
+        case BS_DEFPUSHBUTTON:
+        case BS_PUSHBOX:
+            room = CaptionRoom{pushRoom, wraps, true};
+            return true;
+        case BS_CHECKBOX:
+        case BS_AUTOCHECKBOX:
+        case BS_3STATE:
+        case BS_AUTO3STATE:
+        case BS_RADIOBUTTON:
+        case BS_AUTORADIOBUTTON:
+            room = CaptionRoom{(style & BS_PUSHLIKE) ? pushRoom : boxRoom, wraps, true};
+            return true;
+        default:
+            return false;
+    }
+}
+
+// The text as shown: "&&" is one '&', a single '&' underlines the next letter.
+std::string withoutPrefixes(const std::string& text) {
+    std::string out;
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '&' && ++i == text.size()) break;
+        out += text[i];
+    }
+    return out;
+}
+
+// The size the caption takes: wrapped at the room's width, or on one line.
+SIZE captionNeeds(HDC dc, const std::string& text, const CaptionRoom& room) {
+    if (room.wraps) {
+        RECT r{0, 0, room.size.cx > 0 ? room.size.cx : 1, 0};
+        const UINT format = DT_CALCRECT | DT_WORDBREAK | DT_EXPANDTABS | (room.prefix ? 0 : DT_NOPREFIX);
+        DrawTextA(dc, text.data(), static_cast<int>(text.size()), &r, format);
+        return SIZE{r.right - r.left, r.bottom - r.top};
+    }
+    const std::string shown = room.prefix ? withoutPrefixes(text) : text;
+    SIZE s{};
+    GetTextExtentPoint32A(dc, shown.data(), static_cast<int>(shown.size()), &s);
+    return s;
+}
+
+// Every caption of the dialog in its font at the current DPI; one line per
+// control whose caption does not fit ("has" is the room for the text). With
+// the template's size, first checks that the font is the dialog's.
+int cmdFits(const Args& a) {
+    Target t;
+    if (!resolve(a, false, t)) return 1;
+    const char* face = dialogFace(t.dlg);
+    const MeasureDc m(face);
+    if (!m.ok()) return print(std::string("failed making the font ") + face), 1;
+    std::vector<std::string> misfits;
+    if (a.at(3)) {
+        std::string wrong = fontMismatch(t.dlg, m.dc(), face, parseNumber(a.at(3)), parseNumber(need(a, 4)));
+        if (!wrong.empty()) misfits.push_back(wrong);
+    }
+    const LONG box = boxWidth(m.dc());
+    for (HWND c : children(t.dlg)) {
+        CaptionRoom room;
+        if (!captionRoom(c, box, room)) continue;
+        const std::string text = controlText(c);
+        if (text.empty()) continue;
+        const SIZE needs = captionNeeds(m.dc(), text, room);
+        if (needs.cx <= room.size.cx && needs.cy <= room.size.cy) continue;
+        misfits.push_back(std::to_string(GetDlgCtrlID(c)) + " " + className(c) + " '" + escaped(text) + "' needs " +
+                          pixels(needs.cx, needs.cy) + ", has " + pixels(room.size.cx, room.size.cy));
+    }
+    for (const std::string& line : misfits) print(line);
+    if (misfits.empty()) print("all fit");
+    return misfits.empty() ? 0 : 1;
 }
 
 // Holds a file open without sharing, as another program can, for the given
@@ -562,6 +839,10 @@ const Command kCommands[] = {
     {"wait-exit", cmdWaitExit, "<exe_name> <timeout_ms>"},
     {"dump", cmdDump, "<caption> [template_cx template_cy]"},
     {"winstyle", cmdWinStyle, "<caption>"},
+    {"origin", cmdOrigin, "<caption>"},
+    {"clientsize", cmdClientSize, "<caption>"},
+    {"winrect", cmdWinRect, "<caption>"},
+    {"fits", cmdFits, "<caption> [template_cx template_cy]"},
     {"text", cmdText, "<caption> <id>"},
     {"settext", cmdSetText, "<caption> <id> <text>"},
     {"click", cmdClick, "<caption> <id>"},
@@ -569,6 +850,8 @@ const Command kCommands[] = {
     {"enabled", cmdEnabled, "<caption> <id>"},
     {"focus", cmdFocus, "<caption>"},
     {"key", cmdKey, "<caption> esc|enter"},
+    {"traynotify", cmdTrayNotify, "<caption> <mouse_message>"},
+    {"taskbarcreated", cmdTaskbarCreated, "<caption>"},
     {"msgbox", cmdMsgBox, "<timeout_ms>"},
     {"msgbox-ok", cmdMsgBoxOk, "[button_id]"},
     {"syscommand", cmdSysCommand, "<caption> <command_id>"},

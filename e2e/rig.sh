@@ -127,3 +127,15 @@ app_close() {
 }
 
 screenshot() { import -display "$DISPLAY" -window root "$1" >/dev/null 2>&1; }
+
+# window_shot <caption> <file>: a picture of that window with its frame, cut
+# from the screen.
+window_shot() {
+  local rect x y w h
+  rect=$(drv winrect "$1") || return 1
+  read -r x y w h <<<"$rect"
+  # Numbers, none negative: a window pushed off the screen's top or left edge
+  # cannot be cut out whole.
+  [[ "$x $y $w $h" =~ ^[0-9]+\ [0-9]+\ [0-9]+\ [0-9]+$ ]] || return 1
+  import -display "$DISPLAY" -window root -crop "${w}x${h}+${x}+${y}" +repage "$2" >/dev/null 2>&1
+}
