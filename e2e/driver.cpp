@@ -266,6 +266,14 @@ void settle(HWND w) {
     }
 }
 
+// The end of a command that posted input: once the program has taken it,
+// "ok"; "failed" when it could not be posted.
+int posted(bool ok, HWND dlg) {
+    if (ok) settle(dlg);
+    print(ok ? "ok" : "failed");
+    return ok ? 0 : 1;
+}
+
 // Per-1000 scale from dialog units to pixels. The dialog's own mapping is
 // exact, but Wine refuses MapDialogRect on another process's window; then the
 // client area against the template's size (when given) gives the same ratio.
@@ -425,9 +433,7 @@ int cmdClick(const Args& a) {
     if (refuseUnreachable(t.ctl)) return 1;
     const WPARAM wp = MAKEWPARAM(GetDlgCtrlID(t.ctl), BN_CLICKED);
     bool ok = PostMessageA(t.dlg, WM_COMMAND, wp, reinterpret_cast<LPARAM>(t.ctl)) != 0;
-    if (ok) settle(t.dlg);
-    print(ok ? "ok" : "failed");
-    return ok ? 0 : 1;
+    return posted(ok, t.dlg);
 }
 
 int cmdCheck(const Args& a) {
@@ -510,9 +516,7 @@ int cmdKey(const Args& a) {
         ok = postKey(f, WM_KEYDOWN, WM_KEYUP, key);
     else
         return print("refused: focus elsewhere"), 1;  // the key would reach that window
-    if (ok) settle(t.dlg);
-    print(ok ? "ok" : "failed");
-    return ok ? 0 : 1;
+    return posted(ok, t.dlg);
 }
 
 int cmdMsgBox(const Args& a) {
@@ -562,9 +566,7 @@ int cmdTrayNotify(const Args& a) {
     if (!resolve(a, false, t)) return 1;
     const LPARAM mouse = parseNumber(need(a, 3));
     bool ok = PostMessageA(t.dlg, kTrayCallbackMessage, kTrayIconId, mouse) != 0;
-    if (ok) settle(t.dlg);
-    print(ok ? "ok" : "failed");
-    return ok ? 0 : 1;
+    return posted(ok, t.dlg);
 }
 
 // What Explorer broadcasts when it starts again, to every top-level window,
@@ -574,9 +576,7 @@ int cmdTaskbarCreated(const Args& a) {
     if (!resolve(a, false, t)) return 1;
     const UINT msg = RegisterWindowMessageA("TaskbarCreated");
     bool ok = msg && PostMessageA(t.dlg, msg, 0, 0);
-    if (ok) settle(t.dlg);
-    print(ok ? "ok" : "failed");
-    return ok ? 0 : 1;
+    return posted(ok, t.dlg);
 }
 
 // Positions and sizes in screen pixels, also of a hidden window: the program

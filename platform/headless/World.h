@@ -128,7 +128,7 @@ struct TimeZone {
     int standardOffsetSeconds = 3600;
     bool euDaylightSaving = true;
 };
-constexpr TimeZone kEuropeBerlin{3600, true};
+constexpr TimeZone kEuropeBerlin{};
 
 // Thrown out of SleepMilliseconds in a worker that Reset() abandons; the
 // worker start catches it. Worker bodies must let it pass.

@@ -51,12 +51,7 @@ inline bool SameText(std::string_view a, std::string_view b) {
            });
 }
 
-struct Posted {
-    std::uintptr_t window;
-    unsigned message;
-    WParam w;
-    LParam l;
-};
+struct Posted { std::uintptr_t window; unsigned message; WParam w; LParam l; };
 
 // The state of the dialog thread's desktop that Reset starts afresh.
 struct Desktop {
@@ -82,10 +77,7 @@ struct Desktop {
     std::uint64_t timerSerial = 0;
 
     // --- GDI ---
-    struct Dc {
-        std::uintptr_t window;
-        FontHandle font;
-    };
+    struct Dc { std::uintptr_t window; FontHandle font; };  // its window, the font selected
     std::map<std::uintptr_t, Dc> dcs;
 
     // --- files, registry, notification area ---
