@@ -182,5 +182,19 @@ TEST(Colours, BlackOnWhiteWithTheClockDateAndStatusInTheirOwn) {
     }
 }
 
+TEST(Clock, EachSecondShowsTheTimeAndTheDateOfOneReading) {
+    Scenario s;  // Sunday 2026-12-06 12:00:00 in Berlin
+    s.Start();
+    EXPECT_EQ(s.Text(IDC_CLOCK), "");
+    s.Advance(1000);
+    EXPECT_EQ(s.Text(IDC_CLOCK), " 12:00:01 ");
+    EXPECT_EQ(s.Text(IDC_DATE), "Sonntag, 06.12.2026");
+    // Across midnight the date follows the same reading as the clock.
+    s.World().SetWallClockMs(1796597999000LL);  // 23:59:59 local
+    s.Advance(1000);
+    EXPECT_EQ(s.Text(IDC_CLOCK), " 00:00:00 ");
+    EXPECT_EQ(s.Text(IDC_DATE), "Montag, 07.12.2026");
+}
+
 }  // namespace
 }  // namespace hv::test

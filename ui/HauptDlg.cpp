@@ -1,5 +1,6 @@
 #include "ui/HauptDlg.h"
 
+#include "engine/ClockText.h"
 #include "model/InstallDirectory.h"
 #include "model/SettingsFile.h"
 #include "platform/Resources.h"
@@ -148,6 +149,15 @@ void HauptDlg::ApplyStartStates(const SettingsRecord& record) {
 
 LResult HauptDlg::OnStopwatchDone(WParam, LParam) { return 0; }
 
+// The one-second tick shows the time and the date, both from one reading of
+// the clock.
+void HauptDlg::OnTimer(unsigned timerId) {
+    if (timerId != kTickTimer) return;
+    const LocalTime now = ToLocalTime(WallClockSeconds());
+    m_clockEdit.SetText(ClockText(now));
+    m_dateEdit.SetText(DateLine(now));
+}
+
 void HauptDlg::OnPaint() {
     if (m_state.minimiseOnFirstPaint) OnTrayMinimieren();  // the rest of the paint runs all the same
     if (Wnd().IsIconic()) {
@@ -231,6 +241,7 @@ BrushHandle HauptDlg::OnCtlColor(DcHandle dcHandle, Window control, int kind) {
 bool HauptDlg::HandleMessage(const Message& m, LResult& result) {
     static const MessageMapEntry<HauptDlg> kMessageMap[] = {
         map::Paint<HauptDlg, &HauptDlg::OnPaint>(),
+        map::Timer<HauptDlg, &HauptDlg::OnTimer>(),
         map::Raw<HauptDlg, &HauptDlg::OnStopwatchDone>(WM_STOPWATCHDONE),
         map::CtlColor<HauptDlg, &HauptDlg::OnCtlColor>(),
         map::QueryDragIcon<HauptDlg, &HauptDlg::OnQueryDragIcon>(),

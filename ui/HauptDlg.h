@@ -55,6 +55,7 @@ private:
     IconHandle OnQueryDragIcon();
     BrushHandle OnCtlColor(DcHandle dc, Window control, int kind);
     void OnPaint();
+    void OnTimer(unsigned timerId);
     void OnTrayMinimieren();
     void OnTaskbarCreated();
 
