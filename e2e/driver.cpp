@@ -506,9 +506,17 @@ int cmdKey(const Args& a) {
     if (!resolve(a, false, t)) return 1;
     if (refuseUnreachable(t.dlg)) return 1;
     const KeyCode& key = keyCode(need(a, 3));
-    GUITHREADINFO gti;
-    if (!threadInput(t.dlg, gti)) return print("failed reading the focus"), 1;
-    HWND f = gti.hwndFocus;
+    // Windows routes a key to the focus window of the moment the program
+    // reads it. Read from outside, the focus can be missing for an instant
+    // inside a handler (a field disabled, its successor not yet focused):
+    // only a focus missing once the program is idle counts as none.
+    HWND f = nullptr;
+    for (int attempt = 0; attempt < 3 && !f; ++attempt) {
+        if (attempt) settle(t.dlg);
+        GUITHREADINFO gti;
+        if (!threadInput(t.dlg, gti)) return print("failed reading the focus"), 1;
+        f = gti.hwndFocus;
+    }
     bool ok = false;
     if (!f)
         ok = postKey(t.dlg, WM_SYSKEYDOWN, WM_SYSKEYUP, key);
