@@ -388,6 +388,17 @@ case_captions_fit_their_controls() {
   app_close
 }
 
+# eventually <seconds> <command...>: true once the command succeeds, tried
+# about twice a second; what the window shows may wait for its next paint.
+eventually() {
+  local deadline=$((SECONDS + $1))
+  shift
+  until "$@"; do
+    ((SECONDS < deadline)) || return 1
+    sleep 0.5
+  done
+}
+
 # colours_in <file> <x> <y> <w> <h>: the distinct colours of that part of a
 # picture, as hex RRGGBB, one per line.
 colours_in() {
@@ -402,10 +413,11 @@ case_white_window_with_red_labels() {
   local dir origin ox oy shot="$HV_TMP/colours.png"
   dir=$(install_dir Horovant)
   start_and_wait "$dir" || return
-  sleep 1  # the first paint, labels included
   origin=$(drv origin Horovant) || { fail_because "origin: driver says '$origin'"; app_close; return; }
   read -r ox oy <<<"$origin"
-  screenshot "$shot"
+  # After the first paint, labels included.
+  shot_has() { screenshot "$shot" && colours_in "$shot" $((ox + 40)) $((oy + 205)) 90 16 | grep -qx "$1"; }
+  eventually 10 shot_has 9A2B2B
   expect "background" "$(colours_in "$shot" $((ox + 2)) $((oy + 2)) 4 4)" FFFFFF
   local place x y colours
   # Beside the selector of alarm 1 and of the stopwatch, before the overview of
@@ -452,7 +464,8 @@ case_starts_minimised() {
   dir=$(install_dir Horovant)
   printf '%s' "$record" >"$dir/config.dat"
   start_and_wait "$dir" || return
-  sleep 1
+  eventually 10 eval '[[ $(drv visible Horovant) == 0 ]]' || fail_because "the window did not go into the tray"
+  sleep 1  # and stays there
   drv_expect "visible after the start" 0 visible Horovant
   drv_expect "left button released over the icon" ok traynotify Horovant 0x202
   sleep 1  # paints come and go
@@ -468,7 +481,8 @@ case_clock_and_date_colours() {
   local dir origin ox oy shot="$HV_TMP/clock.png"
   dir=$(install_dir Horovant)
   start_and_wait "$dir" || return
-  sleep 1.5
+  eventually 10 eval '[[ -n $(drv text Horovant 1000) ]]' || fail_because "the clock shows nothing"
+  sleep 0.5  # painted
   origin=$(drv origin Horovant) || { fail_because "origin: driver says '$origin'"; app_close; return; }
   read -r ox oy <<<"$origin"
   screenshot "$shot"
