@@ -599,15 +599,6 @@ int cmdOrigin(const Args& a) {
     return 0;
 }
 
-int cmdClientSize(const Args& a) {
-    Target t;
-    if (!resolve(a, false, t)) return 1;
-    RECT r{};
-    if (!GetClientRect(t.dlg, &r)) return print("failed"), 1;
-    print(std::to_string(r.right) + " " + std::to_string(r.bottom));
-    return 0;
-}
-
 // The window with its frame. Under Windows' desktop composition the
 // rectangle can also hold invisible resize borders; the test bench has none.
 int cmdWinRect(const Args& a) {
@@ -848,7 +839,6 @@ const Command kCommands[] = {
     {"dump", cmdDump, "<caption> [template_cx template_cy]"},
     {"winstyle", cmdWinStyle, "<caption>"},
     {"origin", cmdOrigin, "<caption>"},
-    {"clientsize", cmdClientSize, "<caption>"},
     {"winrect", cmdWinRect, "<caption>"},
     {"fits", cmdFits, "<caption> [template_cx template_cy]"},
     {"text", cmdText, "<caption> <id>"},

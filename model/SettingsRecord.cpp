@@ -21,14 +21,14 @@ SettingsRecord SettingsRecord::Default() {
 
 SettingsRecord SettingsRecord::FromBytes(std::string_view bytes) {
     SettingsRecord record = Default();
+    const std::string defaults = record.m_bytes;
     const std::size_t n = bytes.size() < kSettingsRecordSize ? bytes.size() : kSettingsRecordSize;
     record.m_bytes.replace(0, n, bytes.substr(0, n));
     record.m_length = n;
     // A later field write beyond the end of a short file fills the gap with
     // zeros: a NUL flag was never written, so it keeps its default.
-    const SettingsRecord defaults = Default();
     for (std::size_t at : settings::kFlagOffsets)
-        if (record.m_bytes[at] == '\0') record.m_bytes[at] = defaults.m_bytes[at];
+        if (record.m_bytes[at] == '\0') record.m_bytes[at] = defaults[at];
     return record;
 }
 

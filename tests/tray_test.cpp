@@ -23,7 +23,7 @@ class Tray : public ::testing::Test {
 protected:
     bool IconThere() const { return s.World().HasTrayIcon(s.Wnd().Handle().value, 1); }
     void Notify(unsigned mouseMessage) {
-        s.Wnd().Post(0x8064, 1, static_cast<LParam>(mouseMessage));
+        s.Wnd().Post(WM_TRAYNOTIFY, 1, static_cast<LParam>(mouseMessage));
         s.Advance(0);
     }
     Scenario s;
