@@ -3,6 +3,7 @@
 #include <array>
 #include <string>
 
+#include "model/StopwatchState.h"
 #include "platform/Services.h"
 
 namespace hv {
@@ -15,5 +16,11 @@ constexpr std::array<const char*, 8> kWeekdayNames = {"",         "Sonntag", "Mo
 std::string ClockText(const LocalTime& t);
 // "Sonntag, 06.12.2026".
 std::string DateLine(const LocalTime& t);
+// "%02d": two digits at least, as the alarm targets are stored.
+std::string TwoDigits(int value);
+// "01:02:03"; hours of more than two digits are shown whole.
+std::string CountdownText(int hours, int minutes, int seconds);
+// "00:01:07,3": one digit of tenths.
+std::string StopwatchText(const StopwatchReading& r);
 
 }  // namespace hv

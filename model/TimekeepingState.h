@@ -3,9 +3,11 @@
 // the four daily alarm times, the countdown, the stopwatch, which slot the
 // shared buttons act on, and a few window-level flags.
 #include <array>
-#include <atomic>
 #include <cstdint>
+#include <optional>
 #include <string>
+
+#include "model/StopwatchState.h"
 
 namespace hv {
 
@@ -54,18 +56,9 @@ struct CountdownState {
     std::int32_t hours = kNoValue;
     std::int32_t minutes = kNoValue;
     std::int32_t seconds = kNoValue;
-
-    bool HasValue() const { return !(hours == kNoValue && minutes == kNoValue && seconds == kNoValue); }
-};
-
-// Shared with the stopwatch's worker thread: every field is read and written
-// whole, so atomics make that explicit without a lock.
-struct StopwatchState {
-    std::atomic<bool> running{false};
-    std::atomic<std::int32_t> hours{kNoValue};
-    std::atomic<std::int32_t> minutes{kNoValue};
-    std::atomic<std::int32_t> seconds{kNoValue};
-    std::atomic<std::int32_t> tenths{0};
+    // Monotonic time up to which whole seconds have been counted off; none
+    // until the first tick after a start or resume, which counts one.
+    std::optional<std::int64_t> countedUpToMs;
 
     bool HasValue() const { return !(hours == kNoValue && minutes == kNoValue && seconds == kNoValue); }
 };
@@ -85,6 +78,11 @@ struct TimekeepingState {
         for (const auto& a : alarms)
             if (a.active) return true;
         return false;
+    }
+    bool AnythingRinging() const {
+        for (const auto& a : alarms)
+            if (a.ringing) return true;
+        return countdown.ringing;
     }
 };
 

@@ -44,7 +44,9 @@ public:
     void Update() const;  // UpdateWindow: paints now if anything is invalid
     Rect ClientRect() const;
 
+    // Setting a timer again replaces it and starts a new period.
     bool SetTimer(unsigned id, unsigned periodMs) const;
+    void KillTimer(unsigned id) const;
     bool Post(unsigned message, WParam w, LParam l) const;
     LResult Send(unsigned message, WParam w, LParam l) const;
 

@@ -66,7 +66,7 @@ TEST(Painting, LabelsAreRedAtFirstStartAndGreenWhileTheirSlotIsActive) {
         active[slot] = true;
         state.alarms = {};
         state.countdown.active = slot == 4;
-        state.stopwatch.running = slot == 5;
+        if (slot == 5) state.stopwatch.Start(0); else state.stopwatch.Reset();
         if (slot < 4) state.alarms[slot].active = true;
         const std::size_t before = s.World().drawCalls.size();
         s.Dlg().DrawSlotLabels();
@@ -186,12 +186,12 @@ TEST(Clock, EachSecondShowsTheTimeAndTheDateOfOneReading) {
     Scenario s;  // Sunday 2026-12-06 12:00:00 in Berlin
     s.Start();
     EXPECT_EQ(s.Text(IDC_CLOCK), "");
-    s.Advance(1000);
+    s.Advance(1100);  // the tick comes just after the second begins
     EXPECT_EQ(s.Text(IDC_CLOCK), " 12:00:01 ");
     EXPECT_EQ(s.Text(IDC_DATE), "Sonntag, 06.12.2026");
     // Across midnight the date follows the same reading as the clock.
     s.World().SetWallClockMs(1796597999000LL);  // 23:59:59 local
-    s.Advance(1000);
+    s.Advance(1100);
     EXPECT_EQ(s.Text(IDC_CLOCK), " 00:00:00 ");
     EXPECT_EQ(s.Text(IDC_DATE), "Montag, 07.12.2026");
 }

@@ -36,7 +36,7 @@ TEST(StartUp, FirstStartShowsTheDefaultStatesAndCreatesTheFile) {
     EXPECT_FALSE(state.minimiseOnFirstPaint);
     EXPECT_FALSE(state.countdown.HasValue());
     EXPECT_FALSE(state.stopwatch.HasValue());
-    EXPECT_FALSE(state.countdown.active || state.stopwatch.running || state.inTray || state.hourlySignalPending);
+    EXPECT_FALSE(state.countdown.active || state.stopwatch.Running() || state.inTray || state.hourlySignalPending);
     EXPECT_EQ(s.FocusId(), IDC_ALARM1_CHECK);  // the disabled entry fields cannot keep it
 
     EXPECT_EQ(s.FileBytes(), SettingsRecord::Default().Bytes());
@@ -46,11 +46,15 @@ TEST(StartUp, FirstStartShowsTheDefaultStatesAndCreatesTheFile) {
     EXPECT_EQ(labels[5], "Stoppuhr       ");
 }
 
-TEST(StartUp, StartsBothTimersAndAddsTheAboutEntry) {
+TEST(StartUp, StartsTheSecondTickInStepWithTheClockAndAddsTheAboutEntry) {
     Scenario s;
+    s.World().SetWallClockMs(1796554800250);  // a quarter of a second into the second
     s.Start();
-    const std::vector<std::pair<unsigned, unsigned>> timers = {{1, 1000}, {2, 10}};
+    // Due just after the next second begins; no display tick while the
+    // stopwatch stands.
+    const std::vector<std::pair<unsigned, unsigned>> timers = {{1, 755}};
     EXPECT_EQ(s.World().timersStarted, timers);
+    EXPECT_FALSE(s.World().HasTimer(s.Wnd(), 2));
     const auto menu = s.World().SystemMenuItems(s.Wnd());
     ASSERT_GE(menu.size(), 2u);
     EXPECT_TRUE(menu[menu.size() - 2].separator);
@@ -159,7 +163,7 @@ TEST(StartUp, AFileThatCannotBeReadIsReportedOnceAndKept) {
         // The defaults apply in memory; the stored record is untouched.
         EXPECT_EQ(s.Text(IDC_ALARM1_OVERVIEW), "nicht gesetzt") << how;
         EXPECT_EQ(s.Check(IDC_SOUND), 1);
-        EXPECT_EQ(s.World().timersStarted.size(), 2u);
+        EXPECT_TRUE(s.World().HasTimer(s.Wnd(), 1));
         EXPECT_EQ(s.FileBytes(), record) << how;
     }
 }
@@ -206,7 +210,7 @@ TEST(StartUp, ADefaultRecordThatCannotBeWrittenIsReportedOnce) {
     ASSERT_EQ(s.World().messageBoxes.size(), 1u);
     EXPECT_NE(s.World().messageBoxes[0].text.find("config.dat"), std::string::npos);
     EXPECT_EQ(s.Text(IDC_STOPWATCH_OVERVIEW), "inaktiv");
-    EXPECT_EQ(s.World().timersStarted.size(), 2u);
+    EXPECT_TRUE(s.World().HasTimer(s.Wnd(), 1));
     s.Advance(3000);
     EXPECT_EQ(s.World().messageBoxes.size(), 1u);
 }

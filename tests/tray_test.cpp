@@ -37,7 +37,7 @@ TEST_F(Tray, TheIconShowsWhichFunctionsAreOn) {
         state.alarms = {};
         state.alarms[2].active = flags & 1;  // alarm 3 alone is enough
         state.countdown.active = flags & 2;
-        state.stopwatch.running = flags & 4;
+        if (flags & 4) state.stopwatch.Start(0); else state.stopwatch.Reset();
         state.hourlySignalOn = flags & 8;
         ASSERT_TRUE(s.Click(IDC_TRAY));
         const auto& add = s.World().trayCalls.back();

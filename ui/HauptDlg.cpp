@@ -5,26 +5,18 @@
 #include "model/SettingsFile.h"
 #include "platform/Resources.h"
 #include "res/resource.h"
+#include "ui/Captions.h"
 #include "ui/Fonts.h"
 #include "ui/MainWindowColours.h"
 #include "ui/SlotLabels.h"
 #include "ui/TrayIcon.h"
 
 namespace hv {
-namespace {
-
-constexpr const char* kNotSet = "nicht gesetzt";
-constexpr const char* kInactive = "inaktiv";
-constexpr unsigned kTickTimer = 1, kTickPeriodMs = 1000;
-constexpr unsigned kDisplayTimer = 2, kDisplayPeriodMs = 10;
-
-}  // namespace
-
 HauptDlg::HauptDlg() : Dialog(IDD_HAUPT), m_taskbarCreated(TaskbarCreatedMessage()) {
     m_hIcon = LoadAppIcon(IDR_MAINFRAME);
 }
 
-HauptDlg::~HauptDlg() = default;
+HauptDlg::~HauptDlg() { EndStopwatchWorkers(); }
 
 void HauptDlg::DoDataExchange() {
     Bind(m_clockEdit, IDC_CLOCK);
@@ -95,8 +87,8 @@ bool HauptDlg::OnInitDialog() {
     g_settingsFile.SetOwner(Wnd());
     ApplyStartStates(g_settingsFile.Load().record);
 
-    Wnd().SetTimer(kTickTimer, kTickPeriodMs);
-    Wnd().SetTimer(kDisplayTimer, kDisplayPeriodMs);
+    // The display tick runs only while the stopwatch counts.
+    ArmSecondTick(WallClockMilliseconds());
     return true;
 }
 
@@ -147,17 +139,6 @@ void HauptDlg::ApplyStartStates(const SettingsRecord& record) {
     m_continuousAlarmCheck.Enable(sound);
 }
 
-LResult HauptDlg::OnStopwatchDone(WParam, LParam) { return 0; }
-
-// The one-second tick shows the time and the date, both from one reading of
-// the clock.
-void HauptDlg::OnTimer(unsigned timerId) {
-    if (timerId != kTickTimer) return;
-    const LocalTime now = ToLocalTime(WallClockSeconds());
-    m_clockEdit.SetText(ClockText(now));
-    m_dateEdit.SetText(DateLine(now));
-}
-
 void HauptDlg::OnPaint() {
     if (m_state.minimiseOnFirstPaint) OnTrayMinimieren();  // the rest of the paint runs all the same
     if (Wnd().IsIconic()) {
@@ -181,7 +162,7 @@ void HauptDlg::DrawSlotLabels() {
     std::array<bool, kLabelCount> active{};
     for (std::size_t k = 0; k < kAlarmSlotCount; ++k) active[k] = m_state.alarms[k].active;
     active[4] = m_state.countdown.active;
-    active[5] = m_state.stopwatch.running;
+    active[5] = m_state.stopwatch.Running();
     hv::DrawSlotLabels(ClientDc(Wnd()), m_labels, active);
 }
 
@@ -208,7 +189,7 @@ void HauptDlg::EnableEntryFieldsOfSelectedSlot() {
 }
 
 ActiveFunctions HauptDlg::ActiveNow() const {
-    return {m_state.AnyAlarmActive(), m_state.countdown.active, m_state.stopwatch.running, m_state.hourlySignalOn};
+    return {m_state.AnyAlarmActive(), m_state.countdown.active, m_state.stopwatch.Running(), m_state.hourlySignalOn};
 }
 
 void HauptDlg::OnTrayMinimieren() {
@@ -247,7 +228,10 @@ bool HauptDlg::HandleMessage(const Message& m, LResult& result) {
         map::QueryDragIcon<HauptDlg, &HauptDlg::OnQueryDragIcon>(),
         map::Raw<HauptDlg, &HauptDlg::OnTrayNotify>(WM_TRAYNOTIFY),
         map::Command<HauptDlg, &HauptDlg::OnTrayMinimieren>(IDC_TRAY),
+        map::Command<HauptDlg, &HauptDlg::OnAlarmAus>(IDC_ALARM_OFF),
     };
+    // The worker ends before the window goes; it posts to it as it ends.
+    if (m.message == msg::kDestroy) EndStopwatchWorkers();
     if (m_taskbarCreated != 0 && m.message == m_taskbarCreated) {
         OnTaskbarCreated();
         result = 0;

@@ -5,6 +5,10 @@
 #include <array>
 #include <string>
 
+#include <cstdint>
+#include <optional>
+
+#include "engine/StopwatchWorker.h"
 #include "engine/TrayTip.h"
 #include "model/SettingsRecord.h"
 #include "model/TimekeepingState.h"
@@ -15,8 +19,7 @@
 
 namespace hv {
 
-// Private window messages.
-constexpr unsigned WM_STOPWATCHDONE = 0x0400 + 1;  // WM_USER + 1
+// Private window messages (and WM_STOPWATCHDONE of the stopwatch's worker).
 constexpr unsigned WM_TRAYNOTIFY = 0x8000 + 100;   // WM_APP + 100
 
 class HauptDlg : public Dialog {
@@ -31,6 +34,15 @@ public:
     // Restores the window from the notification area on a left or right
     // button release over its icon (as the alarm signalling does too).
     LResult OnTrayNotify(WParam iconId, LParam mouseMessage);
+    // Silences and acknowledges everything that rings or waits; also called
+    // when a ringing slot is stopped.
+    void OnAlarmAus();
+    // The stopwatch counts from zero, or on from the held reading; a worker
+    // of its own counts it, and the display tick runs meanwhile.
+    void RunStopwatch(bool fromZero);
+    // Holds the reading of this instant and shows it.
+    StopwatchReading HoldStopwatch();
+    std::size_t StopwatchWorkersAlive() const { return m_workers.Alive(); }
     const std::array<std::string, kLabelCount>& Labels() const { return m_labels; }
     const std::string& SettingsPath() const { return m_settingsPath; }
 
@@ -56,6 +68,21 @@ private:
     BrushHandle OnCtlColor(DcHandle dc, Window control, int kind);
     void OnPaint();
     void OnTimer(unsigned timerId);
+    void OnSecondTick();
+    void OnDisplayTick();
+    void ArmSecondTick(std::int64_t wallMs);
+    void ExamineSecond(std::int64_t second, bool lastOfTick);
+    void StepCountdown();
+    void EndStopwatchWorkers();
+
+    void RingAlarm(int slot);
+    void RingCountdown();
+    void HourlySignal();
+    void PlaySignal(const char* waveFile, bool loop);
+    void BringBack();
+    void UpdateTrayIcon();
+    void DisableCountdownButtonsIfSelected();
+    bool IsOn(const Control& check) const { return check.Check() == 1; }
     void OnTrayMinimieren();
     void OnTaskbarCreated();
 
@@ -91,6 +118,9 @@ private:
     Font m_overviewFont;
 
     TimekeepingState m_state;
+    StopwatchWorkers m_workers;  // after m_state, which they count
+    // The last wall-clock second that a tick examined for alarms and the hour.
+    std::optional<std::int64_t> m_lastExamined;
     TrayIconData m_traySnapshot;  // the icon as added, to add it again
     unsigned m_taskbarCreated = 0;  // the registered message, known at run time
 };

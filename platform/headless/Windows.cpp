@@ -231,6 +231,10 @@ bool Window::SetTimer(unsigned id, unsigned periodMs) const {
     return true;
 }
 
+void Window::KillTimer(unsigned id) const { State().timers.erase({m_handle.value, id}); }
+
+bool headless::World::HasTimer(const Window& w, unsigned id) const { return m_impl->timers.count({w.Handle().value, id}) > 0; }
+
 bool Window::Post(unsigned message, WParam w, LParam l) const {
     return State().PostChecked(m_handle.value, message, w, l);
 }

@@ -263,6 +263,7 @@ public:
     void Close(Dialog& dialog);
 
     std::size_t OpenDeviceContexts() const;
+    bool HasTimer(const Window& window, unsigned id) const;
 
     // --- notification area: icons that are there now, by (window, id) ---
     bool HasTrayIcon(std::uintptr_t window, unsigned id) const;

@@ -73,6 +73,8 @@ bool Window::SetTimer(unsigned id, unsigned periodMs) const {
     return ::SetTimer(ToHwnd(m_handle), id, periodMs, nullptr) != 0;
 }
 
+void Window::KillTimer(unsigned id) const { ::KillTimer(ToHwnd(m_handle), id); }
+
 bool Window::Post(unsigned message, WParam w, LParam l) const {
     return PostMessageA(ToHwnd(m_handle), message, w, l) != FALSE;
 }

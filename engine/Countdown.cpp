@@ -1,0 +1,30 @@
+#include "engine/Countdown.h"
+
+#include <algorithm>
+
+namespace hv {
+
+std::int64_t SecondsToCountOff(std::optional<std::int64_t>& countedUpToMs, std::int64_t nowMs) {
+    if (!countedUpToMs) {
+        countedUpToMs = nowMs;
+        return 1;
+    }
+    // Never negative: a nested tick may already have counted past an outer
+    // one that reads the clock later.
+    const std::int64_t n = std::max<std::int64_t>((nowMs - *countedUpToMs + kEarlyTickToleranceMs) / 1000, 0);
+    *countedUpToMs += n * 1000;
+    return n;
+}
+
+CountdownTime CountOff(const CountdownTime& t, std::int64_t seconds) {
+    if (seconds <= 0) return t;
+    const std::int64_t total = std::int64_t{t.hours} * 3600 + std::int64_t{t.minutes} * 60 + t.seconds;
+    const std::int64_t left = std::max<std::int64_t>(total - seconds, 0);
+    CountdownTime r;
+    r.hours = static_cast<std::int32_t>(left / 3600);
+    r.minutes = static_cast<std::int32_t>(left / 60 % 60);
+    r.seconds = static_cast<std::int32_t>(left % 60);
+    return r;
+}
+
+}  // namespace hv

@@ -1,0 +1,83 @@
+#include "model/StopwatchState.h"
+
+#include <algorithm>
+
+namespace hv {
+
+StopwatchReading ReadingOf(std::int64_t tenths) {
+    StopwatchReading r;
+    r.tenths = static_cast<std::int32_t>(tenths % 10);
+    r.seconds = static_cast<std::int32_t>(tenths / 10 % 60);
+    r.minutes = static_cast<std::int32_t>(tenths / 600 % 60);
+    r.hours = static_cast<std::int32_t>(tenths / 36000);
+    return r;
+}
+
+bool StopwatchState::Running() const {
+    std::lock_guard<std::mutex> g(m_lock);
+    return m_running;
+}
+
+bool StopwatchState::HasValue() const {
+    std::lock_guard<std::mutex> g(m_lock);
+    return m_hasValue;
+}
+
+StopwatchReading StopwatchState::Reading() const {
+    std::lock_guard<std::mutex> g(m_lock);
+    return ReadingOf(m_tenths);
+}
+
+std::uint64_t StopwatchState::BeginRun(std::int64_t nowMs, std::int64_t fromTenths) {
+    m_running = true;
+    m_hasValue = true;
+    m_startMs = nowMs;
+    m_baseTenths = fromTenths;
+    m_tenths = fromTenths;
+    return ++m_run;
+}
+
+std::uint64_t StopwatchState::Start(std::int64_t nowMs) {
+    std::lock_guard<std::mutex> g(m_lock);
+    return BeginRun(nowMs, 0);
+}
+
+std::uint64_t StopwatchState::Continue(std::int64_t nowMs) {
+    std::lock_guard<std::mutex> g(m_lock);
+    return BeginRun(nowMs, m_tenths);
+}
+
+std::int64_t StopwatchState::DueBy(std::int64_t nowMs) const {
+    return m_baseTenths + std::max<std::int64_t>(nowMs - m_startMs, 0) / kTenthMs;
+}
+
+StopwatchReading StopwatchState::Stop(std::int64_t nowMs) {
+    std::lock_guard<std::mutex> g(m_lock);
+    if (m_running) m_tenths = std::max(m_tenths, DueBy(nowMs));
+    m_running = false;
+    ++m_run;
+    return ReadingOf(m_tenths);
+}
+
+void StopwatchState::Reset() {
+    std::lock_guard<std::mutex> g(m_lock);
+    m_running = false;
+    m_hasValue = false;
+    m_tenths = 0;
+    ++m_run;
+}
+
+std::optional<std::int64_t> StopwatchState::NextTenthDueMs(std::uint64_t run) const {
+    std::lock_guard<std::mutex> g(m_lock);
+    if (!m_running || run != m_run) return std::nullopt;
+    return m_startMs + (m_tenths - m_baseTenths + 1) * kTenthMs;
+}
+
+bool StopwatchState::Count(std::uint64_t run, std::int64_t nowMs) {
+    std::lock_guard<std::mutex> g(m_lock);
+    if (!m_running || run != m_run) return false;
+    m_tenths = std::max(m_tenths, DueBy(nowMs));
+    return true;
+}
+
+}  // namespace hv
