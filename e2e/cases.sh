@@ -524,6 +524,62 @@ case_settings_file_held_by_another_program() {
   expect_bytes "settings kept" "$dir/config.dat" "$PREPARED_RECORD"
 }
 
+# record_with_alarm1 <hhmmss>: the default record with alarm 1 armed then.
+record_with_alarm1() { printf 'nnt%sf000000f000000f000000tt%s' "$1" "${DEFAULT_RECORD:32}"; }
+
+# An alarm a few seconds ahead, with the window hidden in the tray: it rings
+# with the notice, brings the window back and waits for "Alarm aus", after
+# which it is still armed for the next day. Wine shares the machine's clock
+# and zone, so `date` says what the program will show.
+case_alarm_rings_and_stays_armed() {
+  local dir ahead at target record notice="Folgende Alarmzeit erreicht: Alarmzeit 1    "
+  dir=$(install_dir Horovant)
+  for ahead in 12 25; do
+    at=$(($(date +%s) + ahead))
+    target=$(date -d "@$at" +%H%M%S)
+    record=$(record_with_alarm1 "$target")
+    printf '%s' "$record" >"$dir/config.dat"
+    start_and_wait "$dir" || return
+    # Started in time for it (a loaded machine may take long)?
+    (($(date +%s) + 3 < at)) && break
+    app_close
+  done
+  expect_control "alarm 1 overview" text 1012 "${target:0:2}:${target:2:2}:${target:4:2}"
+  drv_expect "click on the tray button" ok click Horovant 3
+  drv_expect "hidden before the alarm" 0 visible Horovant
+  eventually $((ahead + 10)) eval '[[ $(drv text Horovant 1020) == "$notice" ]]' ||
+    fail_because "no notice; status line says '$(drv text Horovant 1020)'"
+  drv_expect "visible when the alarm rings" 1 visible Horovant
+  expect_control "Alarm aus enabled" enabled 1018 1
+  expect_control "Sound while ringing" enabled 1022 0
+  expect_control "Daueralarm while ringing" enabled 1040 0
+  drv_expect "click on Alarm aus" ok click Horovant 1018
+  expect_control "status after Alarm aus" text 1020 ""
+  expect_control "Alarm aus after Alarm aus" enabled 1018 0
+  expect_control "Sound after Alarm aus" enabled 1022 1
+  expect_control "alarm 1 still armed" text 1012 "${target:0:2}:${target:2:2}:${target:4:2}"
+  sleep 2
+  expect_control "no second ring" text 1020 ""
+  expect_bytes "settings" "$dir/config.dat" "$record"
+  close_by_button
+}
+
+# A countdown of three seconds ends with 00:00:00 and its notice.
+case_countdown_of_three_seconds_ends() {
+  local dir
+  dir=$(install_dir Horovant)
+  start_and_wait "$dir" || return
+  drv_expect "select the countdown" ok click Horovant 1008
+  drv_expect "type 3 seconds" ok settext Horovant 1009 3
+  drv_expect "click on Start" ok click Horovant 1001
+  eventually 10 eval '[[ $(drv text Horovant 1020) == "Folgende Alarmzeit erreicht: Countdown      " ]]' ||
+    fail_because "no countdown notice; status line says '$(drv text Horovant 1020)'"
+  expect_control "countdown overview at the end" text 1016 "00:00:00"
+  drv_expect "click on Alarm aus" ok click Horovant 1018
+  expect_control "countdown overview after Alarm aus" text 1016 "nicht gesetzt"
+  close_by_button
+}
+
 # shellcheck disable=SC2034  # read by run.sh
 E2E_CASES=(
   case_first_start_creates_settings
@@ -539,10 +595,12 @@ E2E_CASES=(
   case_tray_hides_and_restores
   case_starts_minimised
   case_clock_and_date_colours
+  case_alarm_rings_and_stays_armed
 )
 
 # Written ahead of the program: reported as skipped until moved up into E2E_CASES.
 # shellcheck disable=SC2034  # read by run.sh
 E2E_LATER_CASES=(
   case_system_menu_opens_about
+  case_countdown_of_three_seconds_ends
 )
