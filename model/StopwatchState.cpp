@@ -28,12 +28,12 @@ StopwatchReading StopwatchState::Reading() const {
     return ReadingOf(m_tenths);
 }
 
-std::uint64_t StopwatchState::BeginRun(std::int64_t nowMs, std::int64_t fromTenths) {
+std::uint64_t StopwatchState::BeginRun(std::int64_t nowMs, std::int64_t fromMs) {
     m_running = true;
     m_hasValue = true;
     m_startMs = nowMs;
-    m_baseTenths = fromTenths;
-    m_tenths = fromTenths;
+    m_baseMs = fromMs;
+    m_tenths = fromMs / kTenthMs;
     return ++m_run;
 }
 
@@ -44,16 +44,19 @@ std::uint64_t StopwatchState::Start(std::int64_t nowMs) {
 
 std::uint64_t StopwatchState::Continue(std::int64_t nowMs) {
     std::lock_guard<std::mutex> g(m_lock);
-    return BeginRun(nowMs, m_tenths);
+    return BeginRun(nowMs, m_baseMs);
 }
 
-std::int64_t StopwatchState::DueBy(std::int64_t nowMs) const {
-    return m_baseTenths + std::max<std::int64_t>(nowMs - m_startMs, 0) / kTenthMs;
+std::int64_t StopwatchState::ElapsedMs(std::int64_t nowMs) const {
+    return m_baseMs + std::max<std::int64_t>(nowMs - m_startMs, 0);
 }
 
 StopwatchReading StopwatchState::Stop(std::int64_t nowMs) {
     std::lock_guard<std::mutex> g(m_lock);
-    if (m_running) m_tenths = std::max(m_tenths, DueBy(nowMs));
+    if (m_running) {
+        m_baseMs = ElapsedMs(nowMs);
+        m_tenths = m_baseMs / kTenthMs;
+    }
     m_running = false;
     ++m_run;
     return ReadingOf(m_tenths);
@@ -63,6 +66,7 @@ void StopwatchState::Reset() {
     std::lock_guard<std::mutex> g(m_lock);
     m_running = false;
     m_hasValue = false;
+    m_baseMs = 0;
     m_tenths = 0;
     ++m_run;
 }
@@ -70,13 +74,13 @@ void StopwatchState::Reset() {
 std::optional<std::int64_t> StopwatchState::NextTenthDueMs(std::uint64_t run) const {
     std::lock_guard<std::mutex> g(m_lock);
     if (!m_running || run != m_run) return std::nullopt;
-    return m_startMs + (m_tenths - m_baseTenths + 1) * kTenthMs;
+    return m_startMs + (m_tenths + 1) * kTenthMs - m_baseMs;
 }
 
 bool StopwatchState::Count(std::uint64_t run, std::int64_t nowMs) {
     std::lock_guard<std::mutex> g(m_lock);
     if (!m_running || run != m_run) return false;
-    m_tenths = std::max(m_tenths, DueBy(nowMs));
+    m_tenths = std::max(m_tenths, ElapsedMs(nowMs) / kTenthMs);
     return true;
 }
 

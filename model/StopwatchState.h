@@ -24,10 +24,11 @@ public:
     StopwatchReading Reading() const;
 
     // The window's thread. Start and Continue return the run that the new
-    // worker counts for; tenth k of it falls due k * 100 ms after `nowMs`.
+    // worker counts for. Held time is kept to the millisecond, so stopping
+    // and continuing loses no part of a tenth.
     std::uint64_t Start(std::int64_t nowMs);
     std::uint64_t Continue(std::int64_t nowMs);
-    // Holds the reading of this instant (every tenth that has passed).
+    // Holds the time of this instant; the reading shows every tenth passed.
     StopwatchReading Stop(std::int64_t nowMs);
     void Reset();
 
@@ -38,16 +39,16 @@ public:
     bool Count(std::uint64_t run, std::int64_t nowMs);
 
 private:
-    std::uint64_t BeginRun(std::int64_t nowMs, std::int64_t fromTenths);
-    std::int64_t DueBy(std::int64_t nowMs) const;
+    std::uint64_t BeginRun(std::int64_t nowMs, std::int64_t fromMs);
+    std::int64_t ElapsedMs(std::int64_t nowMs) const;
 
     mutable std::mutex m_lock;
     bool m_running = false;
     bool m_hasValue = false;
     std::uint64_t m_run = 0;
-    std::int64_t m_startMs = 0;     // monotonic time the run began
-    std::int64_t m_baseTenths = 0;  // the reading it began with
-    std::int64_t m_tenths = 0;      // the reading as counted
+    std::int64_t m_startMs = 0;  // monotonic time the run began
+    std::int64_t m_baseMs = 0;   // the time measured before it
+    std::int64_t m_tenths = 0;   // the reading as counted
 };
 
 }  // namespace hv

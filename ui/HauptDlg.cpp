@@ -229,6 +229,16 @@ bool HauptDlg::HandleMessage(const Message& m, LResult& result) {
         map::Raw<HauptDlg, &HauptDlg::OnTrayNotify>(WM_TRAYNOTIFY),
         map::Command<HauptDlg, &HauptDlg::OnTrayMinimieren>(IDC_TRAY),
         map::Command<HauptDlg, &HauptDlg::OnAlarmAus>(IDC_ALARM_OFF),
+        map::Command<HauptDlg, &HauptDlg::OnAlarmzeit1>(IDC_ALARM1_CHECK),
+        map::Command<HauptDlg, &HauptDlg::OnAlarmzeit2>(IDC_ALARM2_CHECK),
+        map::Command<HauptDlg, &HauptDlg::OnAlarmzeit3>(IDC_ALARM3_CHECK),
+        map::Command<HauptDlg, &HauptDlg::OnAlarmzeit4>(IDC_ALARM4_CHECK),
+        map::Command<HauptDlg, &HauptDlg::OnCountdown>(IDC_COUNTDOWN_CHECK),
+        map::Command<HauptDlg, &HauptDlg::OnStoppuhr>(IDC_STOPWATCH_CHECK),
+        map::Command<HauptDlg, &HauptDlg::OnStart>(IDC_START),
+        map::Command<HauptDlg, &HauptDlg::OnStopp>(IDC_STOP),
+        map::Command<HauptDlg, &HauptDlg::OnZusatzfunktion1>(IDC_EXTRA1),
+        map::Command<HauptDlg, &HauptDlg::OnZusatzfunktion2>(IDC_EXTRA2),
     };
     // The worker ends before the window goes; it posts to it as it ends.
     if (m.message == msg::kDestroy) EndStopwatchWorkers();

@@ -75,6 +75,26 @@ private:
     void StepCountdown();
     void EndStopwatchWorkers();
 
+    // The slot selectors and the buttons they share.
+    void OnAlarmzeit1() { SelectSlot(SlotSelector::Alarm1); }
+    void OnAlarmzeit2() { SelectSlot(SlotSelector::Alarm2); }
+    void OnAlarmzeit3() { SelectSlot(SlotSelector::Alarm3); }
+    void OnAlarmzeit4() { SelectSlot(SlotSelector::Alarm4); }
+    void OnCountdown() { SelectSlot(SlotSelector::Countdown); }
+    void OnStoppuhr() { SelectSlot(SlotSelector::Stopwatch); }
+    void SelectSlot(SlotSelector selected);
+    void EnableSlotButtons();
+    void OnStart();
+    void StartAlarm(int k);
+    void StartCountdown();
+    void StartStopwatch();
+    void RejectEntry(const Control& hoursField);
+    void OnStopp();
+    void StopAlarm(int k);
+    void StopCountdown();
+    void OnZusatzfunktion1();
+    void OnZusatzfunktion2();
+
     void RingAlarm(int slot);
     void RingCountdown();
     void HourlySignal();
