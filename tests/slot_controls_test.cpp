@@ -67,6 +67,13 @@ TEST_F(Slots, SelectingEachSlotSetsChecksCaptionsFieldsAndFocus) {
         EXPECT_FALSE(s.Enabled(IDC_COUNTDOWN_HOUR));
         ExpectHoursFocusedAndSelected(kAlarm[k].hours);
     }
+    // What was typed before is selected, to be typed over.
+    ASSERT_TRUE(s.Type(IDC_ALARM4_HOUR, "12"));
+    ASSERT_TRUE(s.Click(IDC_ALARM3_CHECK));
+    ASSERT_TRUE(s.Click(IDC_ALARM4_CHECK));
+    ExpectHoursFocusedAndSelected(IDC_ALARM4_HOUR);
+    EXPECT_EQ(s.World().Control(s.Wnd(), IDC_ALARM4_HOUR)->selLast, 2);
+
     ASSERT_TRUE(s.Click(IDC_COUNTDOWN_CHECK));
     ExpectOnlySelected(IDC_COUNTDOWN_CHECK);
     EXPECT_EQ(Buttons(), "+Countdown setzen|-Countdown aufheben|-Countdown unterbrechen|-Countdown fortsetzen");
@@ -187,13 +194,18 @@ TEST_F(Slots, PauseResumeAndStoppOfTheCountdown) {
     EXPECT_EQ(Stored(settings::kCountdownActive), 'f');
     EXPECT_EQ(Buttons(), "+Countdown neu setzen|+Countdown aufheben|-Countdown unterbrechen|+Countdown fortsetzen");
     const std::string rest = s.Text(IDC_COUNTDOWN_OVERVIEW);
+    ASSERT_TRUE(s.Click(IDC_COUNTDOWN_CHECK));  // selected again while paused
+    EXPECT_EQ(Buttons(), "+Countdown setzen|+Countdown aufheben|-Countdown unterbrechen|+Countdown fortsetzen");
     s.Advance(5000);
     EXPECT_EQ(s.Text(IDC_COUNTDOWN_OVERVIEW), rest);
     ASSERT_TRUE(s.Click(IDC_EXTRA2));  // resume
     EXPECT_EQ(Stored(settings::kCountdownActive), 't');
-    EXPECT_EQ(Buttons(), "+Countdown neu setzen|+Countdown aufheben|+Countdown unterbrechen|-Countdown fortsetzen");
+    // Resuming leaves the caption that selecting the paused countdown set.
+    EXPECT_EQ(Buttons(), "+Countdown setzen|+Countdown aufheben|+Countdown unterbrechen|-Countdown fortsetzen");
     s.Advance(1000);
     EXPECT_NE(s.Text(IDC_COUNTDOWN_OVERVIEW), rest);
+    ASSERT_TRUE(s.Click(IDC_COUNTDOWN_CHECK));  // and while it counts
+    EXPECT_EQ(Buttons(), "+Countdown neu setzen|+Countdown aufheben|+Countdown unterbrechen|-Countdown fortsetzen");
 
     ASSERT_TRUE(s.Click(IDC_EXTRA1));
     Enter(kCountdownIds, "", "", "20");  // a paused countdown started anew counts
