@@ -589,15 +589,15 @@ case_road_of_one_alarm() {
   close_by_button
 }
 
-# A refused entry: the stop box, then the hours field to type over; neither
-# the slot nor the file changes.
+# A refused entry, sent with Enter as Start: the stop box, then the hours
+# field to type over; neither the slot nor the file changes.
 case_refused_entry() {
   local dir
   dir=$(install_dir Horovant)
   start_and_wait "$dir" || return
   drv_expect "select alarm 1" ok click Horovant 1005
   drv_expect "type 24" ok settext Horovant 1006 24
-  drv_expect "click on Start" ok click Horovant 1001
+  drv_expect "Enter in the hours field" ok key Horovant enter
   drv_expect "the message" $'Horovant\tKeine korrekte Eingabe!' msgbox 10000
   drv_expect "answer to the message" ok msgbox-ok
   eventually 5 eval '[[ $(drv focus Horovant) == 1006 ]]' || fail_because "focus not in the hours field: $(drv focus Horovant)"
