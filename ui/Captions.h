@@ -23,6 +23,12 @@ constexpr const char* kResetStopwatch = "Stoppuhr Reset";
 // Followed directly by the slot's 15-character label.
 constexpr const char* kReachedNotice = "Folgende Alarmzeit erreicht: ";
 constexpr const char* kHourlyNotice = "Stundensignal!";
+constexpr const char* kAutostartNotWritten =
+    "Horovant konnte nicht in den Autostart von Windows eingetragen werden: "
+    "Der Eintrag in der Registrierung lässt sich nicht schreiben.";
+constexpr const char* kAutostartNotRemoved =
+    "Horovant startet weiter mit Windows: Der Eintrag in der Registrierung wurde von einem "
+    "Administrator angelegt und lässt sich nur mit Administratorrechten entfernen.";
 
 // Installed beside the program.
 constexpr const char* kAlarmSound = "alarm-sound.wav";

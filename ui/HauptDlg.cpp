@@ -239,6 +239,11 @@ bool HauptDlg::HandleMessage(const Message& m, LResult& result) {
         map::Command<HauptDlg, &HauptDlg::OnStopp>(IDC_STOP),
         map::Command<HauptDlg, &HauptDlg::OnZusatzfunktion1>(IDC_EXTRA1),
         map::Command<HauptDlg, &HauptDlg::OnZusatzfunktion2>(IDC_EXTRA2),
+        map::Command<HauptDlg, &HauptDlg::OnSound>(IDC_SOUND),
+        map::Command<HauptDlg, &HauptDlg::OnDaueralarm>(IDC_CONTINUOUS_ALARM),
+        map::Command<HauptDlg, &HauptDlg::OnStundensignal>(IDC_HOURLY_SIGNAL),
+        map::Command<HauptDlg, &HauptDlg::OnMinimiertStarten>(IDC_START_MINIMIZED),
+        map::Command<HauptDlg, &HauptDlg::OnMitWindowsStarten>(IDC_AUTOSTART),
     };
     // The worker ends before the window goes; it posts to it as it ends.
     if (m.message == msg::kDestroy) EndStopwatchWorkers();

@@ -95,6 +95,12 @@ private:
     void OnZusatzfunktion1();
     void OnZusatzfunktion2();
 
+    void OnSound();
+    void OnDaueralarm();
+    void OnStundensignal();
+    void OnMinimiertStarten();
+    void OnMitWindowsStarten();
+
     void RingAlarm(int slot);
     void RingCountdown();
     void HourlySignal();

@@ -41,7 +41,7 @@ RegistryKey::RegistryKey(RegistryRoot root, std::string_view key, unsigned acces
     if (stored.empty()) return;
     constexpr unsigned kSetValueOrCreateSubKey = 0x0002 | 0x0004;
     const bool write = (access & kSetValueOrCreateSubKey) != 0;
-    if (write && !world.registryWritable) return;
+    if (write && (!world.registryWritable || (root == RegistryRoot::LocalMachine && !world.localMachineWritable))) return;
     auto& s = State();
     m_key = (s.nextKernelHandle += 4);
     s.openKeys[m_key] = {stored, write};

@@ -178,11 +178,13 @@ struct WorldState {
     std::string moduleFileName = "C:\\Programme\\Horovant\\Horovant.exe";
     std::int64_t diskFreeBytes = -1;  // -1: unlimited; writes use it up
 
-    // --- registry: key "HKLM\\Software\\..." -> value name -> value ---
+    // --- registry: key "HKLM\\Software\\..." or "HKCU\\..." -> value name -> value ---
     // Only keys in the map exist; the Run key is there on every Windows.
     std::map<std::string, std::map<std::string, RegistryValue>> registry = {
-        {"HKLM\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run", {}}};
+        {"HKLM\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run", {}},
+        {"HKCU\\Software\\Microsoft\\Windows\\CurrentVersion\\Run", {}}};
     bool registryWritable = true;
+    bool localMachineWritable = true;  // false: an ordinary user's rights
 };
 
 class World : public WorldState {

@@ -1,0 +1,30 @@
+#include "system/Autostart.h"
+
+#include "platform/Services.h"
+
+namespace hv {
+
+std::string AutostartCommand(const std::string& exePath) { return "\"" + exePath + "\""; }
+
+bool EnableAutostart(const std::string& exePath) {
+    const std::string data = AutostartCommand(exePath);
+    // REG_EXPAND_SZ with its terminating NUL counted.
+    const auto size = static_cast<std::uint32_t>(data.size() + 1);
+    for (const RegistryRoot root : {RegistryRoot::LocalMachine, RegistryRoot::CurrentUser}) {
+        const RegistryKey key(root, kRunKey, kKeyWrite);
+        if (key.IsOpen() && key.SetValue(kRunValueName, kRegExpandSz, data.c_str(), size)) return true;
+    }
+    return false;
+}
+
+bool DisableAutostart() {
+    bool remains = false;
+    for (const RegistryRoot root : {RegistryRoot::LocalMachine, RegistryRoot::CurrentUser}) {
+        const RegistryKey key(root, kRunKey, kKeyWrite);
+        if (key.IsOpen()) key.DeleteValue(kRunValueName);  // a value that is not there: nothing to do
+        remains = remains || ReadRegistryValue(root, kRunKey, kRunValueName).has_value();
+    }
+    return !remains;
+}
+
+}  // namespace hv
