@@ -95,6 +95,10 @@ private:
     void OnZusatzfunktion1();
     void OnZusatzfunktion2();
 
+    void OnBeschriftung();
+    void OnInfo();
+    bool OnSysCommand(unsigned command, LParam);
+
     void OnSound();
     void OnDaueralarm();
     void OnStundensignal();

@@ -15,12 +15,18 @@ BrushHandle MainWindowColours(const DeviceContext& dc, int controlId, int kind, 
         case IDC_CLOCK: return paint(kClockColour);
         case IDC_DATE: return paint(kDateColour);
         case IDC_STATUS: return paint(kStatusColour);
-        default: break;
+        default: return WhiteDialogColours(dc, kind, white);
     }
+}
+
+BrushHandle WhiteDialogColours(const DeviceContext& dc, int kind, BrushHandle white) {
     switch (kind) {
         case ctlcolor::kEdit:
         case ctlcolor::kBtn:
-        case ctlcolor::kStatic: return paint(kBlack);
+        case ctlcolor::kStatic:
+            dc.SetTextColor(kBlack);
+            dc.SetBkColor(kWhite);
+            return white;
         case ctlcolor::kDlg: return white;
         default: return BrushHandle();
     }

@@ -15,5 +15,7 @@ constexpr Color kStatusColour = Rgb(255, 0, 0);
 // kind: sets the text colours on `dc` and returns the brush, or no brush to
 // leave the colours to the default processing.
 BrushHandle MainWindowColours(const DeviceContext& dc, int controlId, int kind, BrushHandle white);
+// The same for the label editor and the about window: black on white.
+BrushHandle WhiteDialogColours(const DeviceContext& dc, int kind, BrushHandle white);
 
 }  // namespace hv

@@ -1,0 +1,14 @@
+#pragma once
+// Slot labels: at most 15 characters, stored padded with blanks to exactly 15.
+#include <cstddef>
+#include <string>
+
+namespace hv {
+
+constexpr std::size_t kMaxLabelLength = 15;
+
+// A label of 1 to 14 characters with blanks up to 15; an empty label or one
+// of 15 or more characters unchanged.
+std::string PadLabel(std::string label);
+
+}  // namespace hv

@@ -1,0 +1,35 @@
+#include "ui/InfoDlg.h"
+
+#include "platform/Services.h"
+#include "res/resource.h"
+#include "ui/MainWindowColours.h"
+
+namespace hv {
+
+InfoDlg::InfoDlg() : Dialog(IDD_INFO) {}
+
+bool InfoDlg::OnInitDialog() {
+    Dialog::OnInitDialog();
+    m_whiteBrush = SolidBrush(kWhite);
+    return true;
+}
+
+BrushHandle InfoDlg::OnCtlColor(DcHandle dc, Window, int kind) {
+    return WhiteDialogColours(DeviceContext(dc), kind, m_whiteBrush.Handle());
+}
+
+// Shown normally: a mail program opened hidden would make the button seem dead.
+void InfoDlg::OnMail() { ShellOpen(kFeedbackMail, sw::kShowNormal); }
+
+void InfoDlg::OnHomepage() { ShellOpen(kHomepage, sw::kShowDefault); }
+
+bool InfoDlg::HandleMessage(const Message& m, LResult& result) {
+    static const MessageMapEntry<InfoDlg> kMessageMap[] = {
+        map::CtlColor<InfoDlg, &InfoDlg::OnCtlColor>(),
+        map::Command<InfoDlg, &InfoDlg::OnMail>(IDC_MAIL),
+        map::Command<InfoDlg, &InfoDlg::OnHomepage>(IDC_HOMEPAGE),
+    };
+    return DispatchMessageMap(*this, kMessageMap, m, result) || Dialog::HandleMessage(m, result);
+}
+
+}  // namespace hv

@@ -1,0 +1,29 @@
+#pragma once
+// The about window: product, version, and two buttons that hand the
+// feedback address and the homepage to the shell.
+#include "platform/Dialog.h"
+#include "platform/Gdi.h"
+
+namespace hv {
+
+// Reserved example addresses until the product has its own.
+constexpr const char* kFeedbackMail = "mailto:feedback@example.com?subject=Horovant";
+constexpr const char* kHomepage = "https://www.example.com/";
+
+class InfoDlg : public Dialog {
+public:
+    InfoDlg();
+
+protected:
+    bool OnInitDialog() override;
+    bool HandleMessage(const Message& m, LResult& result) override;
+
+private:
+    BrushHandle OnCtlColor(DcHandle dc, Window control, int kind);
+    void OnMail();
+    void OnHomepage();
+
+    SolidBrush m_whiteBrush;
+};
+
+}  // namespace hv
