@@ -825,6 +825,96 @@ int cmdHold(const Args& a) {
     return 0;
 }
 
+// Moves the mouse pointer to a screen point, as a user moves it off a
+// window. While it rests over a control that tracks it, Wine polls it with
+// a 10 ms system timer, which an idle measurement must not count.
+int cmdPointer(const Args& a) {
+    const int x = static_cast<int>(parseNumber(need(a, 2))), y = static_cast<int>(parseNumber(need(a, 3)));
+    bool ok = SetCursorPos(x, y) != 0;
+    print(ok ? "ok" : "failed");
+    return ok ? 0 : 1;
+}
+
+// --- how late the clock shows a new second ---------------------------------
+
+// The wall clock in 100 ns steps since 1601, as finely as the system reads
+// it: the precise form where there is one (Windows 8 on, Wine), else the
+// value of the last clock interrupt.
+ULONGLONG wallClock() {
+    using Reader = VOID(WINAPI*)(LPFILETIME);
+    static const Reader read = [] {
+        const FARPROC p = GetProcAddress(GetModuleHandleA("kernel32.dll"), "GetSystemTimePreciseAsFileTime");
+        return p ? reinterpret_cast<Reader>(reinterpret_cast<void*>(p)) : &GetSystemTimeAsFileTime;
+    }();
+    FILETIME ft{};
+    read(&ft);
+    return (static_cast<ULONGLONG>(ft.dwHighDateTime) << 32) | ft.dwLowDateTime;
+}
+
+// The seconds of a clock text " hh:mm:ss ", or -1 for any other text.
+int shownSecond(const std::string& text) {
+    int h = 0, m = 0, s = 0;
+    if (std::sscanf(text.c_str(), " %d:%d:%d", &h, &m, &s) != 3 || s < 0 || s > 59) return -1;
+    return s;
+}
+
+// Reads the clock control about every millisecond and, at each change, how
+// long ago the wall-clock second began that the new text shows (seconds of
+// local time and UTC agree, zones being whole minutes apart). A text one
+// second behind counts from the start of its own second, over 1000 ms; a
+// second the text never showed counts as skipped. Each lag is at most the
+// printed poll gap later than the change: a few ms under Wine, where
+// Sleep(1) sleeps about that long; Windows' default timer resolution would
+// stretch it to 16 ms.
+int cmdClockLag(const Args& a) {
+    Target t;
+    if (!resolve(a, true, t)) return 1;
+    const long samples = parseNumber(need(a, 4));
+    if (samples <= 0) throw Usage{};
+    constexpr ULONGLONG kTicksPerMs = 10000;
+    const Deadline deadline(static_cast<DWORD>((samples + 5) * 1000));
+    std::string last = controlText(t.ctl);
+    int lastSecond = shownSecond(last);
+    ULONGLONG lastRead = wallClock();
+    std::vector<long> lags;
+    long skipped = 0;
+    ULONGLONG gapMax = 0;
+    while (static_cast<long>(lags.size()) < samples && deadline.left()) {
+        Sleep(1);
+        const std::string text = controlText(t.ctl);
+        const ULONGLONG now = wallClock();
+        const ULONGLONG gap = now - lastRead;
+        lastRead = now;
+        if (text == last) continue;
+        last = text;
+        const int second = shownSecond(text);
+        if (second < 0) return print("not a clock text: '" + escaped(text) + "'"), 1;
+        const ULONGLONG ms = now / kTicksPerMs;
+        const long behind = static_cast<long>((ms / 1000 % 60 + 60 - static_cast<ULONGLONG>(second)) % 60);
+        lags.push_back(behind * 1000 + static_cast<long>(ms % 1000));
+        const int step = lastSecond < 0 ? 1 : (second + 60 - lastSecond) % 60;
+        if (step > 1) skipped += step - 1;
+        lastSecond = second;
+        gapMax = std::max(gapMax, gap);
+    }
+    if (lags.empty()) return print("no change"), 1;
+    std::vector<long> sorted = lags;
+    std::sort(sorted.begin(), sorted.end());
+    const size_t n = sorted.size();
+    std::string all;
+    for (long lag : lags) {
+        all += ' ';
+        all += std::to_string(lag);
+    }
+    // Median the upper middle, 90th percentile by nearest rank.
+    print("median " + std::to_string(sorted[n / 2]) + " p90 " + std::to_string(sorted[(9 * n + 9) / 10 - 1]) +
+          " max " + std::to_string(sorted.back()));
+    print("changes " + std::to_string(n) + " skipped " + std::to_string(skipped) + " poll-gap-max " +
+          std::to_string((gapMax + kTicksPerMs - 1) / kTicksPerMs));
+    print("lags" + all);
+    return static_cast<long>(n) < samples ? 1 : 0;
+}
+
 struct Command {
     const char* name;
     int (*run)(const Args&);
@@ -856,6 +946,8 @@ const Command kCommands[] = {
     {"visible", cmdVisible, "<caption>"},
     {"exists", cmdExists, "<caption>"},
     {"hold", cmdHold, "<file_path> <ms>"},
+    {"pointer", cmdPointer, "<x> <y>"},
+    {"clocklag", cmdClockLag, "<caption> <id> <samples>"},
 };
 
 int usage() {
