@@ -102,6 +102,13 @@ TEST_F(LabelEditor, WhiteWithBlackTextAndItsCancelButtonOutOfReach) {
         EXPECT_EQ(colours.backgroundColor, Rgb(255, 255, 255));
         EXPECT_EQ(s.World().liveBrushes.at(colours.brush.value), Rgb(255, 255, 255));
         EXPECT_EQ(s.World().Focus(), editor.Item(IDC_LABEL_IN1).Handle().value);
+        // Uncovered after a rename elsewhere: the focus is back on the first input.
+        ASSERT_TRUE(Rename(editor, IDC_LABEL_IN3, IDC_LABEL_SET3, "Zug"));
+        EXPECT_EQ(s.World().Focus(), editor.Item(IDC_LABEL_IN3).Handle().value);
+        editor.Invalidate(true);
+        s.World().PaintInvalidWindows();
+        EXPECT_EQ(s.World().Focus(), editor.Item(IDC_LABEL_IN1).Handle().value);
+        EXPECT_EQ(editor.Item(IDC_LABEL_CUR3).Text(), "Zug            ");
     });
 }
 
@@ -125,6 +132,7 @@ TEST(AboutWindow, BothWaysOpenItAndItsButtonsOpenMailAndHomepage) {
     };
     ASSERT_TRUE(s.Click(IDC_INFO));
     s.World().SystemCommand(s.Wnd(), 0x0010);
+    s.World().SystemCommand(s.Wnd(), 0xF010);  // Move: not the about window
     s.World().Pump();
     EXPECT_EQ(opened, 2);
     ASSERT_EQ(s.World().shellCalls.size(), 4u);
