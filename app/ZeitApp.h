@@ -10,6 +10,10 @@ public:
     // Always false: the process ends after the main window, with no message
     // loop of the application's own.
     bool InitInstance() override;
+
+private:
+    static constexpr const char* kOneCopyName = "Horovant.EineKopie";
+    static void ShowRunningCopy();
 };
 
 }  // namespace hv

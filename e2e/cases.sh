@@ -735,6 +735,74 @@ case_info_button_opens_about() {
   close_by_button
 }
 
+# A second start while the program runs hidden: the running window comes
+# back and the second process ends without a window of its own.
+case_second_start_shows_the_running_copy() {
+  local dir second i
+  dir=$(install_dir Horovant)
+  start_and_wait "$dir" || return
+  drv_expect "click on the tray button" ok click Horovant 3
+  drv_expect "hidden" 0 visible Horovant
+  (cd "$WINEPREFIX/drive_c/windows" && exec wine "$dir/Horovant.exe" </dev/null >>"$HV_TMP/app.log" 2>&1) &
+  second=$!
+  for ((i = 0; i < 100; i++)); do
+    kill -0 "$second" 2>/dev/null || break
+    sleep 0.2
+  done
+  if kill -0 "$second" 2>/dev/null; then
+    fail_because "the second copy still runs"
+    kill "$second" 2>/dev/null
+  fi
+  eventually 10 eval '[[ $(drv visible Horovant) == 1 ]]' || fail_because "the running window did not come back"
+  close_by_button
+  drv_expect "no other window left" gone wait-gone Horovant 5000
+}
+
+# config.dat held by another program while the user changes an option, an
+# alarm and a label: one message each, naming the file, the bytes kept; once
+# the file is free, the next change is written.
+case_held_file_for_each_kind_of_writer() {
+  local dir file_win i before editor="Horovant - Alarmzeitenbeschriftung"
+  dir=$(install_dir Horovant)
+  start_and_wait "$dir" || return
+  before=$(<"$dir/config.dat")
+  file_win="$(winpath "$dir")"
+  file_win="${file_win%\\}\\config.dat"
+  (exec wine "$HV_DRIVER" hold "$file_win" 60000 </dev/null >"$HV_TMP/hold.out" 2>>"$HV_TMP/wine.log") &
+  local holder=$!
+  for ((i = 0; i < 100; i++)); do
+    grep -q held "$HV_TMP/hold.out" 2>/dev/null && break
+    sleep 0.1
+  done
+  grep -q held "$HV_TMP/hold.out" 2>/dev/null || fail_because "could not hold $file_win"
+  held_message() {
+    local box
+    box=$(drv msgbox 10000)
+    [[ $box == *config.dat* ]] || fail_because "$1: no message naming config.dat, got '$box'"
+    drv_expect "$1: answer" ok msgbox-ok
+  }
+  drv_expect "click on Sound" ok click Horovant 1022
+  held_message "Sound"
+  expect_control "Sound unchanged" check 1022 1
+  drv_expect "select alarm 1" ok click Horovant 1005
+  drv_expect "type 6" ok settext Horovant 1006 6
+  drv_expect "click on Start" ok click Horovant 1001
+  held_message "alarm Start"
+  drv_expect "click on Beschriftung" ok click Horovant 1041
+  drv_expect "editor opens" found wait-window "$editor" 10000
+  drv_expect "type Neu" ok settext "$editor" 1042 Neu
+  drv_expect "click on Alarmzeit 1 neu bezeichnen" ok click "$editor" 1043
+  drv_expect "click on zurück zur Anwendung" ok click "$editor" 1
+  held_message "label editor"
+  expect "no further message" "$(drv msgbox 1000)" "no message box"
+  kill "$holder" 2>/dev/null || true
+  wait "$holder" 2>/dev/null || true
+  expect "bytes kept while held" "$(<"$dir/config.dat")" "$before"
+  drv_expect "click on Sound once free" ok click Horovant 1022
+  expect "written once free" "$(head -c 32 "$dir/config.dat" | tail -c 2)" "ft"
+  close_by_button
+}
+
 # A countdown of three seconds ends with 00:00:00 and its notice.
 case_countdown_of_three_seconds_ends() {
   local dir
@@ -776,6 +844,8 @@ E2E_CASES=(
   case_label_editor
   case_system_menu_opens_about
   case_info_button_opens_about
+  case_second_start_shows_the_running_copy
+  case_held_file_for_each_kind_of_writer
 )
 
 # Written ahead of the program: reported as skipped until moved up into E2E_CASES.

@@ -6,6 +6,7 @@
 #include "platform/App.h"
 #include "platform/Constants.h"
 #include "platform/MessageBox.h"
+#include "platform/Services.h"
 
 namespace hv {
 
@@ -15,9 +16,20 @@ void SettingsFile::Report(FileError error) const {
     ShowMessageBox(m_owner, FileErrorText(error, m_path), AppName(), mb::kOk | mb::kIconStop);
 }
 
+// Virus scanners and sync tools hold a file for some milliseconds: a refused
+// open is tried again a few times within about 200 ms before it is reported.
+FileError SettingsFile::OpenWhenFree(unsigned mode) {
+    FileError error = m_file.Open(m_path, mode);
+    for (int i = 0; i < kOpenRetries && error == FileError::SharingViolation; ++i) {
+        SleepMilliseconds(kOpenRetryMs);
+        error = m_file.Open(m_path, mode);
+    }
+    return error;
+}
+
 SettingsFile::StartupResult SettingsFile::Load() {
     StartupResult result{SettingsRecord::Default()};
-    FileError error = m_file.Open(m_path, File::kRead);
+    FileError error = OpenWhenFree(File::kRead);
     if (error == FileError::None) {
         std::string bytes(kSettingsRecordSize, '\0');
         std::size_t got = 0;
@@ -47,7 +59,7 @@ SettingsFile::StartupResult SettingsFile::Load() {
 // The default record in the pieces of its layout: the option and slot
 // block, the six labels, the countdown block, the autostart flag.
 bool SettingsFile::WriteDefaultRecord(const SettingsRecord& record) {
-    FileError error = m_file.Open(m_path, File::kCreate | File::kWrite);
+    FileError error = OpenWhenFree(File::kCreate | File::kWrite);
     if (error == FileError::None) {
         const std::string_view b = record.Bytes();
         std::vector<std::string_view> pieces = {b.substr(0, settings::Label(0))};
@@ -68,7 +80,7 @@ bool SettingsFile::WriteDefaultRecord(const SettingsRecord& record) {
 }
 
 SettingsFile::Rewrite::Rewrite(SettingsFile& owner) : m_owner(owner) {
-    const FileError error = m_owner.m_file.Open(m_owner.m_path, File::kWrite);
+    const FileError error = m_owner.OpenWhenFree(File::kWrite);
     if (error != FileError::None) {
         m_owner.Report(error);
         m_ok = false;

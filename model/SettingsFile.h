@@ -53,6 +53,9 @@ public:
     bool RewriteField(std::size_t offset, std::string_view bytes);
 
 private:
+    static constexpr int kOpenRetries = 4;
+    static constexpr unsigned kOpenRetryMs = 50;
+    FileError OpenWhenFree(unsigned mode);
     void Report(FileError error) const;
     bool WriteDefaultRecord(const SettingsRecord& record);
 

@@ -4,6 +4,7 @@
 #include "model/InstallDirectory.h"
 #include "model/SettingsFile.h"
 #include "platform/Resources.h"
+#include "platform/SingleInstance.h"
 #include "res/resource.h"
 #include "ui/Captions.h"
 #include "ui/Fonts.h"
@@ -89,6 +90,7 @@ bool HauptDlg::OnInitDialog() {
 
     // The display tick runs only while the stopwatch counts.
     ArmSecondTick(WallClockMilliseconds());
+    MarkWindow(Wnd(), kMainWindowMark);
     return true;
 }
 
@@ -249,7 +251,10 @@ bool HauptDlg::HandleMessage(const Message& m, LResult& result) {
         map::Command<HauptDlg, &HauptDlg::OnMitWindowsStarten>(IDC_AUTOSTART),
     };
     // The worker ends before the window goes; it posts to it as it ends.
-    if (m.message == msg::kDestroy) EndStopwatchWorkers();
+    if (m.message == msg::kDestroy) {
+        EndStopwatchWorkers();
+        UnmarkWindow(Wnd(), kMainWindowMark);
+    }
     if (m_taskbarCreated != 0 && m.message == m_taskbarCreated) {
         OnTaskbarCreated();
         result = 0;

@@ -22,6 +22,9 @@ namespace hv {
 // Private window messages (and WM_STOPWATCHDONE of the stopwatch's worker).
 constexpr unsigned WM_TRAYNOTIFY = 0x8000 + 100;   // WM_APP + 100
 
+// The property by which a second copy of the program finds this window.
+constexpr const char* kMainWindowMark = "Horovant.Hauptfenster";
+
 class HauptDlg : public Dialog {
 public:
     HauptDlg();

@@ -117,6 +117,7 @@ FileError File::Open(const std::string& path, unsigned mode) {
         if (!create) return FileError::NotFound;
     } else {
         FakeFile& f = world.files[*key];
+        if (f.refusedOpens > 0 && f.refusedOpens--) return FileError::SharingViolation;
         if (f.lockedByOtherProgram || IsHeldOpen(*key)) return FileError::SharingViolation;
         if (f.readOnly && (write || create)) return FileError::AccessDenied;
         if (f.denyRead && !write) return FileError::AccessDenied;

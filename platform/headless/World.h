@@ -103,6 +103,7 @@ struct FakeFile {
     std::string bytes;
     bool readOnly = false;
     bool lockedByOtherProgram = false;  // opens fail with a sharing violation
+    int refusedOpens = 0;               // so many next opens fail so (a scanner holds it briefly)
     bool denyRead = false;              // the access rights allow writing but not reading
     bool readFails = false;             // reading fails (a damaged sector)
 };
@@ -185,6 +186,10 @@ struct WorldState {
         {"HKCU\\Software\\Microsoft\\Windows\\CurrentVersion\\Run", {}}};
     bool registryWritable = true;
     bool localMachineWritable = true;  // false: an ordinary user's rights
+
+    // --- the session: named mutexes held by any process, the foreground window ---
+    std::set<std::string> sessionMutexes;
+    std::uintptr_t foregroundWindow = 0;
 };
 
 class World : public WorldState {

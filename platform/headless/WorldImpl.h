@@ -60,6 +60,7 @@ struct Desktop {
     std::vector<std::uintptr_t> creationOrder;
     std::map<std::uintptr_t, std::vector<std::uintptr_t>> children;  // template order
     std::map<std::uintptr_t, std::vector<MenuItem>> systemMenus;
+    std::map<std::uintptr_t, std::set<std::string>> marks;  // window properties
     std::map<std::uintptr_t, std::uintptr_t> savedFocus;  // of hidden or minimised dialogs
     std::set<std::uintptr_t> invalid;
     std::map<std::uintptr_t, unsigned> validations;  // counts BeginPaint/DefaultPaint per window
