@@ -1,12 +1,14 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that building and testing Horovant need, and the
-# German locale Wine runs under (ANSI code page 1252). Quick when all is there.
+# Installs the Debian packages that building, testing and packing Horovant
+# need, and the German locale Wine runs under (ANSI code page 1252). Quick
+# when all is there.
 set -euo pipefail
 
 packages=(
   cmake g++ make googletest libgtest-dev
   g++-mingw-w64-x86-64-posix mingw-w64-tools
   wine wine64 xvfb xauth locales imagemagick
+  zip unzip
 )
 
 as_root() {
