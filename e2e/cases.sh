@@ -716,8 +716,10 @@ case_label_editor() {
     text "$editor" 1052
   drv_expect "Esc in the editor" ok key "$editor" esc
   drv_expect "editor closes" gone wait-gone "$editor" 10000
-  expect "stored labels" "$(head -c 107 "$dir/config.dat" | tail -c 75)" \
-    "Alarmzeit 1    Wecken         Alarmzeit 3    Alarmzeit 4    Countdown      "
+  # Stored once the main window has repainted behind the closed editor.
+  local labels="Alarmzeit 1    Wecken         Alarmzeit 3    Alarmzeit 4    Countdown      "
+  eventually 10 eval '[[ $(head -c 107 "$dir/config.dat" | tail -c 75) == "$labels" ]]' ||
+    fail_because "stored labels: '$(head -c 107 "$dir/config.dat" | tail -c 75)'"
   drv_expect "click on the main window again" ok click Horovant 1005
   close_by_button
 }

@@ -169,7 +169,9 @@ TEST_F(Countdown, EndingItLeavesTheButtonsOfAnotherSelectedSlotAlone) {
         s.Wnd().Item(IDC_STOP).Enable(true);
         s.Wnd().Item(IDC_EXTRA1).Enable(true);
         RunToEnd(2000);
-        if (continuous) ASSERT_TRUE(s.Click(IDC_ALARM_OFF));
+        if (continuous) {
+            ASSERT_TRUE(s.Click(IDC_ALARM_OFF));
+        }
         EXPECT_EQ(s.Text(IDC_COUNTDOWN_OVERVIEW), "nicht gesetzt");
         EXPECT_EQ(s.Text(IDC_START), "Stoppuhr starten");
         EXPECT_TRUE(s.Enabled(IDC_EXTRA1));
