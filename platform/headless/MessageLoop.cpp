@@ -96,6 +96,8 @@ void World::Impl::Paint(std::uintptr_t window) {
 }
 
 void World::PaintInvalidWindows() {
+    // The loop asks after every message; most of the time nothing needs it.
+    if (m_impl->invalid.empty()) return;
     const std::vector<std::uintptr_t> oldestFirst = m_impl->creationOrder;  // a paint may open a window
     for (auto handle : oldestFirst) {
         const Node* n = m_impl->Live(handle);
