@@ -145,3 +145,19 @@ TEST(OptionsRestart, EveryBoxShowsWhatItWasLeftAt) {
 
 }  // namespace
 }  // namespace hv::test
+
+namespace hv::test {
+namespace {
+
+// A damaged file with sound and Daueralarm both off shows Daueralarm forced
+// on; once sound is on again, the file says what the box shows.
+TEST(OptionsFromADamagedFile, SoundOnStoresTheDaueralarmTheBoxShows) {
+    Scenario s;
+    s.WithSettings(RecordWith({{settings::kSoundOn, "ff"}})).Start();
+    EXPECT_EQ(s.Check(IDC_CONTINUOUS_ALARM), 1);
+    ASSERT_TRUE(s.Click(IDC_SOUND));
+    EXPECT_EQ(s.FileBytes()->substr(settings::kSoundOn, 2), "tt");
+}
+
+}  // namespace
+}  // namespace hv::test

@@ -23,7 +23,10 @@ void HauptDlg::OnSound() {
         m_continuousAlarmCheck.SetCheck(1);
         m_continuousAlarmCheck.Enable(false);
     } else {
-        if (!g_settingsFile.RewriteField(settings::kSoundOn, "t")) return;
+        // The stored "Daueralarm" follows its box too: a damaged file may have
+        // said off while the box was forced on.
+        const std::string stored = std::string("t") + Flag(IsOn(m_continuousAlarmCheck), "t", "f");
+        if (!g_settingsFile.RewriteField(settings::kSoundOn, stored)) return;
         m_soundCheck.SetCheck(1);
         m_continuousAlarmCheck.Enable(true);
     }
