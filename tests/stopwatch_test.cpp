@@ -6,21 +6,13 @@
 #include "model/StopwatchState.h"
 #include "res/resource.h"
 #include "tests/support/Scenario.h"
+#include "tests/support/ShownReading.h"
 
 namespace hv::test {
 namespace {
 
 std::int64_t Tenths(const StopwatchReading& r) {
     return ((std::int64_t{r.hours} * 60 + r.minutes) * 60 + r.seconds) * 10 + r.tenths;
-}
-
-// "hh:mm:ss,t" as tenths; -1 when the text is not a reading.
-std::int64_t ShownTenths(const std::string& text) {
-    int h = 0, m = 0, sec = 0, t = 0;
-    char tail = 0;
-    if (std::sscanf(text.c_str(), "%d:%d:%d,%d%c", &h, &m, &sec, &t, &tail) != 4) return -1;
-    if (m > 59 || sec > 59 || t > 9) return -1;
-    return ((std::int64_t{h} * 60 + m) * 60 + sec) * 10 + t;
 }
 
 TEST(StopwatchState, AWorkerOfAnEarlierRunCountsNoMore) {

@@ -9,6 +9,7 @@
 #include "platform/Services.h"
 #include "res/resource.h"
 #include "tests/support/Scenario.h"
+#include "tests/support/ShownReading.h"
 
 namespace hv::test {
 namespace {
@@ -46,15 +47,6 @@ std::string Date(const LocalTime& t) {
 }
 
 int SecondOfDay(const LocalTime& t) { return (t.hour * 60 + t.minute) * 60 + t.second; }
-
-// "hh:mm:ss,t" as tenths; -1 when it is not a reading.
-std::int64_t ShownTenths(const std::string& text) {
-    int h = 0, m = 0, sec = 0, t = 0;
-    char tail = 0;
-    if (std::sscanf(text.c_str(), "%d:%d:%d,%d%c", &h, &m, &sec, &t, &tail) != 4) return -1;
-    if (m > 59 || sec > 59 || t > 9) return -1;
-    return ((std::int64_t{h} * 60 + m) * 60 + sec) * 10 + t;
-}
 
 Holdings Held(Scenario& s) {
     auto& w = s.World();
