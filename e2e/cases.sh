@@ -38,6 +38,36 @@ expect_bytes() {
   fi
 }
 
+# stored_bytes <file> <offset> <count>: that part of the file.
+stored_bytes() { tail -c +$(($2 + 1)) "$1" 2>/dev/null | head -c "$3"; }
+
+# held_by_driver <file_win>: waits for the driver started in the background
+# to hold the file. Wine may take long to start a process on a busy machine.
+held_by_driver() {
+  local deadline=$((SECONDS + 40))
+  until grep -q held "$HV_TMP/hold.out" 2>/dev/null; do
+    if ((SECONDS >= deadline)) || grep -q failed "$HV_TMP/hold.out" 2>/dev/null; then
+      fail_because "could not hold $1: '$(cat "$HV_TMP/hold.out" 2>/dev/null)'"
+      return
+    fi
+    sleep 0.1
+  done
+}
+
+# expect_stored <what> <file> <offset> <bytes>: that part of the file holds
+# these bytes within a few seconds. A click returns once the program has
+# taken it, but under load its write may still be on the way.
+expect_stored() {
+  local deadline=$((SECONDS + 5)) got
+  until got=$(stored_bytes "$2" "$3" ${#4}) && [[ $got == "$4" ]]; do
+    if ((SECONDS >= deadline)); then
+      fail_because "$1: got '$got', want '$4'"
+      return
+    fi
+    sleep 0.2
+  done
+}
+
 # drv_expect <what> <wanted> <driver command...>: the driver succeeds and
 # prints the wanted value. A failing driver (no window, refused, no answer in
 # time) is reported with its own message, never taken for a value.
@@ -503,11 +533,7 @@ case_settings_file_held_by_another_program() {
   file_win="${file_win%\\}\\config.dat"
   (exec wine "$HV_DRIVER" hold "$file_win" 20000 </dev/null >"$HV_TMP/hold.out" 2>>"$HV_TMP/wine.log") &
   local holder=$!
-  for ((i = 0; i < 100; i++)); do
-    grep -q held "$HV_TMP/hold.out" 2>/dev/null && break
-    sleep 0.1
-  done
-  grep -q held "$HV_TMP/hold.out" 2>/dev/null || fail_because "could not hold $file_win"
+  held_by_driver "$file_win"
   app_start "$dir"
   local box
   box=$(drv msgbox 20000)
@@ -578,14 +604,14 @@ case_road_of_one_alarm() {
   expect_control "alarm 2 overview" text 1037 "07:30:00"
   expect_control "Start caption" text 1001 "Alarmzeit neu setzen"
   expect_control "Stopp enabled" enabled 1003 1
-  expect "stored alarm 2" "$(head -c 16 "$dir/config.dat" | tail -c 7)" "t073000"
+  expect_stored "stored alarm 2" "$dir/config.dat" 9 t073000
   origin=$(drv origin Horovant) || { fail_because "origin: driver says '$origin'"; app_close; return; }
   read -r ox oy <<<"$origin"
   green_label() { screenshot "$shot" && colours_in "$shot" $((ox + 340)) $((oy + 470)) 90 16 | grep -qx 2E7024; }
   eventually 5 green_label || fail_because "alarm 2's label is not green"
   drv_expect "click on Stopp" ok click Horovant 1003
   expect_control "alarm 2 overview after Stopp" text 1037 "nicht gesetzt"
-  expect "stored alarm 2 after Stopp" "$(head -c 10 "$dir/config.dat" | tail -c 1)" "f"
+  expect_stored "stored alarm 2 after Stopp" "$dir/config.dat" 9 f
   close_by_button
 }
 
@@ -614,15 +640,15 @@ case_countdown_paused_and_resumed() {
   drv_expect "select the countdown" ok click Horovant 1008
   drv_expect "type 2 minutes" ok settext Horovant 1011 2
   drv_expect "click on Start" ok click Horovant 1001
-  expect "stored countdown" "$(tail -c 11 "$dir/config.dat")" "t000002000f"
+  expect_stored "stored countdown" "$dir/config.dat" 122 t000002000f
   eventually 5 eval '[[ $(drv text Horovant 1016) == 00:01:5* ]]' || fail_because "not counting: $(drv text Horovant 1016)"
   drv_expect "click on Countdown unterbrechen" ok click Horovant 1014
-  expect "stored flag after pausing" "$(tail -c 11 "$dir/config.dat" | head -c 1)" "f"
+  expect_stored "stored flag after pausing" "$dir/config.dat" 122 f
   shown=$(drv text Horovant 1016)
   sleep 2
   expect_control "paused" text 1016 "$shown"
   drv_expect "click on Countdown fortsetzen" ok click Horovant 1019
-  expect "stored flag after resuming" "$(tail -c 11 "$dir/config.dat" | head -c 1)" "t"
+  expect_stored "stored flag after resuming" "$dir/config.dat" 122 t
   eventually 5 eval '[[ $(drv text Horovant 1016) != "$shown" ]]' || fail_because "not counting after resuming"
   drv_expect "click on Stopp" ok click Horovant 1003
   expect_control "countdown after Stopp" text 1016 "nicht gesetzt"
@@ -669,9 +695,9 @@ case_options_and_restart() {
   drv_expect "click on minimiert starten" ok click Horovant 1025
   drv_expect "visible after minimiert starten" 1 visible Horovant
   drv_expect "click on mit Windows starten" ok click Horovant 1053
-  expect "stored pair" "$(head -c 2 "$dir/config.dat")" "jj"
-  expect "stored sound and Daueralarm" "$(head -c 32 "$dir/config.dat" | tail -c 2)" "ft"
-  expect "stored autostart" "$(tail -c 1 "$dir/config.dat")" "t"
+  expect_stored "stored pair" "$dir/config.dat" 0 jj
+  expect_stored "stored sound and Daueralarm" "$dir/config.dat" 30 ft
+  expect_stored "stored autostart" "$dir/config.dat" 132 t
   wine reg query "$run" /v Horovant </dev/null >"$HV_TMP/run.txt" 2>/dev/null
   grep -qF "REG_EXPAND_SZ    \"$exe_win\"" "$HV_TMP/run.txt" ||
     fail_because "Run value: $(tr -d '\r' <"$HV_TMP/run.txt" | grep -i horovant)"
@@ -692,7 +718,7 @@ case_options_and_restart() {
   expect_control "alarm 3 after restart" text 1038 "06:00:00"
   drv_expect "click on mit Windows starten again" ok click Horovant 1053
   wine reg query "$run" /v Horovant </dev/null >"$HV_TMP/run.txt" 2>&1 && fail_because "Run value still there"
-  expect "stored autostart after unchecking" "$(tail -c 1 "$dir/config.dat")" "f"
+  expect_stored "stored autostart after unchecking" "$dir/config.dat" 132 f
   close_by_button
 }
 
@@ -772,11 +798,7 @@ case_held_file_for_each_kind_of_writer() {
   file_win="${file_win%\\}\\config.dat"
   (exec wine "$HV_DRIVER" hold "$file_win" 60000 </dev/null >"$HV_TMP/hold.out" 2>>"$HV_TMP/wine.log") &
   local holder=$!
-  for ((i = 0; i < 100; i++)); do
-    grep -q held "$HV_TMP/hold.out" 2>/dev/null && break
-    sleep 0.1
-  done
-  grep -q held "$HV_TMP/hold.out" 2>/dev/null || fail_because "could not hold $file_win"
+  held_by_driver "$file_win"
   held_message() {
     local box
     box=$(drv msgbox 10000)
@@ -801,7 +823,7 @@ case_held_file_for_each_kind_of_writer() {
   wait "$holder" 2>/dev/null || true
   expect "bytes kept while held" "$(<"$dir/config.dat")" "$before"
   drv_expect "click on Sound once free" ok click Horovant 1022
-  expect "written once free" "$(head -c 32 "$dir/config.dat" | tail -c 2)" "ft"
+  expect_stored "written once free" "$dir/config.dat" 30 ft
   close_by_button
 }
 
