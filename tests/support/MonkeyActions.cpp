@@ -88,12 +88,13 @@ std::string Describe(const Action& a) {
 Action MonkeyEngine::Draw() {
     Action a;
     if (!Wnd().IsVisible()) {
-        // In the notification area: mostly the icon brings it back.
+        // In the notification area: time passes, alarms and full hours come,
+        // until the icon brings it back.
         const auto r = m_rng.Below(100);
-        if (r < 50) {
+        if (r < 30) {
             a.kind = Action::TrayShow;
             a.value = m_rng.Chance(70) ? kLButtonUp : m_rng.Chance(70) ? kRButtonUp : kMouseMove;
-        } else if (r < 85) {
+        } else if (r < 90) {
             a.kind = Action::Time;
             a.value = TimeStepMs(m_rng, m_dlg->State().stopwatch.Running());
         } else {
