@@ -196,6 +196,8 @@ TEST_F(Slots, PauseResumeAndStoppOfTheCountdown) {
     const std::string rest = s.Text(IDC_COUNTDOWN_OVERVIEW);
     ASSERT_TRUE(s.Click(IDC_COUNTDOWN_CHECK));  // selected again while paused
     EXPECT_EQ(Buttons(), "+Countdown setzen|+Countdown aufheben|-Countdown unterbrechen|+Countdown fortsetzen");
+    Enter(kCountdownIds, "0", "", "");  // refused: the paused one can still be stopped
+    EXPECT_EQ(Buttons(), "+Countdown setzen|+Countdown aufheben|-Countdown unterbrechen|+Countdown fortsetzen");
     s.Advance(5000);
     EXPECT_EQ(s.Text(IDC_COUNTDOWN_OVERVIEW), rest);
     ASSERT_TRUE(s.Click(IDC_EXTRA2));  // resume

@@ -52,7 +52,8 @@ void HauptDlg::StartCountdown() {
     const auto entry = CountdownEntry({m_countdownHourEdit.Text(), m_countdownMinEdit.Text(), m_countdownSecEdit.Text()});
     CountdownState& c = m_state.countdown;
     if (!entry) {
-        m_stopButton.Enable(c.active);
+        // A paused countdown still has time left that Stopp must be able to clear.
+        m_stopButton.Enable(c.active || c.HasValue());
         RejectEntry(m_countdownHourEdit);
         DrawSlotLabels();
         return;
