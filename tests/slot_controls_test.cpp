@@ -214,6 +214,7 @@ TEST_F(Slots, PauseResumeAndStoppOfTheCountdown) {
     EXPECT_EQ(Buttons(), "+Countdown neu setzen|+Countdown aufheben|+Countdown unterbrechen|-Countdown fortsetzen");
 
     ASSERT_TRUE(s.Click(IDC_STOP));
+    EXPECT_EQ(s.FocusId(), IDC_COUNTDOWN_CHECK);
     EXPECT_EQ(s.Text(IDC_COUNTDOWN_OVERVIEW), "nicht gesetzt");
     EXPECT_EQ(Stored(settings::kCountdownActive), 'f');
     EXPECT_EQ(Buttons(), "+Countdown setzen|-Countdown aufheben|-Countdown unterbrechen|-Countdown fortsetzen");
@@ -259,8 +260,11 @@ TEST_F(Slots, TheStopwatchStartsHoldsContinuesAndResets) {
     ASSERT_TRUE(s.Click(IDC_STOP));
     EXPECT_EQ(s.Text(IDC_STOPWATCH_OVERVIEW), "00:00:02,5");
     EXPECT_EQ(Buttons(), "+Stoppuhr neu starten|-Stoppuhr anhalten|+Stoppuhr weiterlaufen lassen|+Stoppuhr Reset");
+    // Each of these buttons disables itself; the keyboard goes on working.
+    EXPECT_EQ(s.FocusId(), IDC_STOPWATCH_CHECK);
     ASSERT_TRUE(s.Click(IDC_EXTRA1));  // continue
     EXPECT_EQ(Buttons(), "+Stoppuhr neu starten|+Stoppuhr anhalten|-Stoppuhr weiterlaufen lassen|-Stoppuhr Reset");
+    EXPECT_EQ(s.FocusId(), IDC_STOPWATCH_CHECK);
     s.Advance(1000);
     ASSERT_TRUE(s.Click(IDC_STOP));
     EXPECT_EQ(s.Text(IDC_STOPWATCH_OVERVIEW), "00:00:03,5");

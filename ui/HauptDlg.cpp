@@ -182,12 +182,27 @@ void HauptDlg::EnableEntryFieldsOfSelectedSlot() {
         m_alarmHourEdit[static_cast<std::size_t>(alarm)].Focus();
     } else if (countdown) {
         m_countdownHourEdit.Focus();
-    } else if (!FocusedWindow().IsValid() && Wnd().IsVisible() && Wnd().IsEnabled()) {
-        // A disabled field loses the focus, and a dialog where nothing has
-        // it takes no keys: Esc would no longer close the window. The slot
-        // selector (alarm 1's while none is chosen) takes it instead.
-        (m_state.selector == SlotSelector::Stopwatch ? m_stopwatchCheck : m_alarmCheck[0]).Focus();
+    } else if (!FocusedWindow().IsValid()) {
+        FocusSlotSelector();
     }
+}
+
+// A disabled control loses the focus, and a dialog where nothing has it
+// takes no keys: Esc would no longer close the window, nor Tab move on. The
+// selected slot's selector (alarm 1's while none is chosen) takes it
+// instead; Enter there is still Start.
+void HauptDlg::FocusSlotSelector() {
+    if (!Wnd().IsVisible() || !Wnd().IsEnabled()) return;
+    const int alarm = AlarmIndexOf(m_state.selector);
+    if (alarm >= 0) m_alarmCheck[static_cast<std::size_t>(alarm)].Focus();
+    else if (m_state.selector == SlotSelector::Countdown) m_countdownCheck.Focus();
+    else if (m_state.selector == SlotSelector::Stopwatch) m_stopwatchCheck.Focus();
+    else m_alarmCheck[0].Focus();
+}
+
+bool HauptDlg::HasFocus() const {
+    const Window focus = FocusedWindow();
+    return focus.IsValid() && (focus == Wnd() || Wnd().Item(focus.ControlId()) == focus);
 }
 
 ActiveFunctions HauptDlg::ActiveNow() const {
@@ -260,7 +275,12 @@ bool HauptDlg::HandleMessage(const Message& m, LResult& result) {
         result = 0;
         return true;
     }
-    return DispatchMessageMap(*this, kMessageMap, m, result) || Dialog::HandleMessage(m, result);
+    // A button that disables itself (Stopp, the extra functions, "Alarm aus")
+    // or a tick that disables the focused one takes the focus with it.
+    const bool hadFocus = (m.message == msg::kCommand || m.message == msg::kTimer) && HasFocus();
+    const bool handled = DispatchMessageMap(*this, kMessageMap, m, result) || Dialog::HandleMessage(m, result);
+    if (hadFocus && !FocusedWindow().IsValid()) FocusSlotSelector();
+    return handled;
 }
 
 }  // namespace hv

@@ -63,6 +63,8 @@ private:
     void ApplyStartStates(const SettingsRecord& record);
 
     void EnableEntryFieldsOfSelectedSlot();
+    void FocusSlotSelector();
+    bool HasFocus() const;  // the keyboard focus is on this window or one of its controls
     void PaintMinimisedIcon();
     ActiveFunctions ActiveNow() const;
 

@@ -173,11 +173,11 @@ void CheckWindow(HauptDlg& dlg, std::vector<std::string>& violations, std::vecto
                              (enabled(IDC_CONTINUOUS_ALARM) ? '+' : '-') + (ringing ? " while ringing" : ""));
 
     // Keys reach a dialog only through a focused control: without one, Esc
-    // does not close the shown window.
+    // does not close the shown window, nor Tab move on.
     if (wnd.IsVisible() && wnd.IsEnabled()) {
         const headless::Node* focus = w.Find(w.Focus());
         if (!focus || (focus->handle != wnd.Handle().value && focus->parent != wnd.Handle().value))
-            notes.push_back("the shown window has no focused control: Esc does not reach it");
+            violations.push_back("the shown window has no focused control: the keyboard does not reach it");
     }
 }
 
