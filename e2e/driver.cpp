@@ -436,6 +436,16 @@ int cmdClick(const Args& a) {
     return posted(ok, t.dlg);
 }
 
+// A press with the mouse: BM_CLICK, as the button takes it, gives the
+// button the focus before it reports the click. Posted, as a click is.
+int cmdPress(const Args& a) {
+    Target t;
+    if (!resolve(a, true, t)) return 1;
+    if (refuseUnreachable(t.ctl)) return 1;
+    if (className(t.ctl) != "Button") return print("refused: not a button"), 1;
+    return posted(PostMessageA(t.ctl, BM_CLICK, 0, 0) != 0, t.dlg);
+}
+
 int cmdCheck(const Args& a) {
     Target t;
     if (!resolve(a, true, t)) return 1;
@@ -934,6 +944,7 @@ const Command kCommands[] = {
     {"text", cmdText, "<caption> <id>"},
     {"settext", cmdSetText, "<caption> <id> <text>"},
     {"click", cmdClick, "<caption> <id>"},
+    {"press", cmdPress, "<caption> <id>"},
     {"check", cmdCheck, "<caption> <id>"},
     {"enabled", cmdEnabled, "<caption> <id>"},
     {"focus", cmdFocus, "<caption>"},

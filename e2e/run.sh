@@ -37,7 +37,9 @@ run_case() {
   fi
 }
 
+# E2E_ONLY=<part of a case name> runs only the matching cases.
 for c in "${E2E_CASES[@]}"; do
+  [[ -n ${E2E_ONLY:-} && $c != *"$E2E_ONLY"* ]] && continue
   run_case "$c"
 done
 for c in "${E2E_LATER_CASES[@]}"; do
