@@ -645,6 +645,12 @@ case_countdown_paused_and_resumed() {
   drv_expect "click on Countdown unterbrechen" ok click Horovant 1014
   expect_stored "stored flag after pausing" "$dir/config.dat" 122 f
   shown=$(drv text Horovant 1016)
+  drv_expect "type 0 minutes" ok settext Horovant 1011 0
+  drv_expect "click on Start with nothing to count" ok click Horovant 1001
+  drv_expect "the message" $'Horovant\tKeine korrekte Eingabe!' msgbox 10000
+  drv_expect "answer to the message" ok msgbox-ok
+  expect_control "Stopp of the paused countdown" enabled 1003 1
+  expect_stored "stored flag after the refused entry" "$dir/config.dat" 122 f
   sleep 2
   expect_control "paused" text 1016 "$shown"
   drv_expect "click on Countdown fortsetzen" ok click Horovant 1019
