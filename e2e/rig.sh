@@ -65,8 +65,22 @@ rig_down() {
   HV_TMP=""
 }
 
-# drv <command> [args...]: runs the driver; its output on stdout.
-drv() { wine "$HV_DRIVER" "$@" </dev/null 2>>"$HV_TMP/wine.log"; }
+# drv <command> [args...]: runs the driver; its output on stdout. The driver
+# prints something for every command, so no output at all means Wine did not
+# get it running (seen once on a loaded machine): it is started once more,
+# and the miss is logged.
+drv() {
+  local out rc
+  out=$(wine "$HV_DRIVER" "$@" </dev/null 2>>"$HV_TMP/wine.log")
+  rc=$?
+  if [[ -z $out && $rc -ne 0 ]]; then
+    echo "rig: hvdriver $* gave no output (exit $rc); started again" >>"$HV_TMP/wine.log"
+    out=$(wine "$HV_DRIVER" "$@" </dev/null 2>>"$HV_TMP/wine.log")
+    rc=$?
+  fi
+  [[ -n $out ]] && printf '%s\n' "$out"
+  return "$rc"
+}
 
 # Windows path of a folder inside the prefix's drive C.
 winpath() { wine winepath -w "$1" </dev/null 2>/dev/null | tr -d '\r'; }

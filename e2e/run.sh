@@ -60,6 +60,10 @@ if ((failed)) && [[ -s $HV_TMP/app.log ]]; then
   echo "--- program output (Wine) ---"
   tail -n 20 "$HV_TMP/app.log"
 fi
+if ((failed)) && [[ -s $HV_TMP/wine.log ]]; then
+  echo "--- Wine's messages to the driver (without the sound card's) ---"
+  grep -v '^ALSA lib' "$HV_TMP/wine.log" | tail -n 30
+fi
 echo "e2e took $((SECONDS - started)) s"
 echo "$passed passed, $failed failed"
 ((failed == 0))
