@@ -1,7 +1,7 @@
 // Stopwatch and countdown against the performance counter, on the real
 // clock and scheduler (under Wine, or on Windows), side by side in one run:
 // - stopwatch: a thread that counts a tenth per Sleep(100), beside our
-//   StopwatchWorker, both at time-critical priority;
+//   worker loop, both at time-critical priority;
 // - countdown: a second per tick of a 1000 ms window timer, beside a timer
 //   set anew for just after each wall-clock second that counts off the
 //   seconds passed on the monotonic clock.
@@ -14,7 +14,7 @@
 #include <optional>
 
 #include "engine/Countdown.h"
-#include "engine/StopwatchWorker.h"
+#include "engine/StopwatchCounting.h"
 #include "platform/Services.h"
 
 namespace {
@@ -66,8 +66,19 @@ int main(int argc, char** argv) {
 
     const std::int64_t start = hv::MonotonicMilliseconds();
     hv::StopwatchState ours;
-    hv::StopwatchWorkers workers;
-    workers.Launch(ours, ours.Start(start), hv::Window(hv::WindowHandle(reinterpret_cast<std::uintptr_t>(w))));
+    const std::uint64_t run = ours.Start(start);
+    HANDLE counter = CreateThread(
+        nullptr, 0,
+        [](void* state) -> unsigned long {
+            auto& sw = *static_cast<hv::StopwatchState*>(state);
+            hv::CountStopwatch(sw, 1, hv::MonotonicMilliseconds,
+                               [](std::int64_t ms) { Sleep(static_cast<DWORD>(ms)); });
+            return 0;
+        },
+        &ours, CREATE_SUSPENDED, nullptr);
+    SetThreadPriority(counter, THREAD_PRIORITY_TIME_CRITICAL);
+    ResumeThread(counter);
+    (void)run;  // the first run
     HANDLE sleeper = CreateThread(nullptr, 0, SleepWay, nullptr, CREATE_SUSPENDED, nullptr);
     SetThreadPriority(sleeper, THREAD_PRIORITY_TIME_CRITICAL);
     ResumeThread(sleeper);
@@ -83,7 +94,7 @@ int main(int argc, char** argv) {
     const long long sleepTenths = g_sleepWayTenths;
     g_sleepWayRunning = false;
     WaitForSingleObject(sleeper, INFINITE);
-    workers.JoinAll();
+    WaitForSingleObject(counter, INFINITE);
 
     const double elapsed = static_cast<double>(end - start) / 1000.0;
     const long long ourTenths = ((static_cast<long long>(r.hours) * 60 + r.minutes) * 60 + r.seconds) * 10 + r.tenths;

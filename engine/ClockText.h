@@ -4,7 +4,7 @@
 #include <string>
 
 #include "model/StopwatchState.h"
-#include "platform/Services.h"
+#include "model/LocalTime.h"
 
 namespace hv {
 

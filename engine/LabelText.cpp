@@ -7,4 +7,11 @@ std::string PadLabel(std::string label) {
     return label;
 }
 
+RenameResult Rename(const std::string& typed) {
+    if (typed.size() > kMaxLabelLength)
+        return {{}, "Änderung nicht möglich, da die max. Länge von 15 Zeichen überschritten worden ist."};
+    if (typed.empty()) return {{}, "Änderung nicht möglich, da keine Bezeichnung eingegeben worden ist."};
+    return {PadLabel(typed), nullptr};
+}
+
 }  // namespace hv

@@ -11,4 +11,12 @@ constexpr std::size_t kMaxLabelLength = 15;
 // of 15 or more characters unchanged.
 std::string PadLabel(std::string label);
 
+// A rename in the label editor with the text typed: the padded label, or the
+// refusal to show in the editor's status line (the label then stays).
+struct RenameResult {
+    std::string label;
+    const char* refusal = nullptr;
+};
+RenameResult Rename(const std::string& typed);
+
 }  // namespace hv

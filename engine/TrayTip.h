@@ -3,6 +3,8 @@
 // four lines and as the choice of icon.
 #include <string>
 
+#include "model/TimekeepingState.h"
+
 namespace hv {
 
 struct ActiveFunctions {
@@ -13,6 +15,9 @@ struct ActiveFunctions {
 
     bool Any() const { return anyAlarm || countdown || stopwatch || hourlySignal; }
 };
+
+// What is on in the timer state.
+ActiveFunctions ActiveOf(const TimekeepingState& t);
 
 // "Alarm an/aus\nCountdown an/aus\nStoppuhr an/aus\nStundensignal an/aus":
 // 50 to 54 characters, so the tip's 63 never cut it.

@@ -3,9 +3,7 @@
 namespace hv {
 
 std::string FileErrorText(FileError error, const std::string& path) {
-    std::string name = "\"";
-    name += FullPathOf(path);
-    name += '"';
+    const std::string name = "\"" + path + '"';
     switch (error) {
         case FileError::NotFound:
             return "Die Datei " + name + " wurde nicht gefunden.";

@@ -1,8 +1,9 @@
 #pragma once
-// The German message for a failed file access, naming the file.
+// The German message for a failed file access, naming the file by the
+// (full) path given.
 #include <string>
 
-#include "platform/File.h"
+#include "model/FileError.h"
 
 namespace hv {
 

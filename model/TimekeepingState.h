@@ -73,6 +73,9 @@ struct TimekeepingState {
     bool inTray = false;                // window hidden in the notification area
     bool hourlySignalOn = false;        // mirror of "Stundensignal" for the tray tip
     bool minimiseOnFirstPaint = false;  // a paint hides the window into the tray
+    int lastNoticeAlarm = -1;           // alarm slot 0..3 whose notice the status line showed last
+    // The last wall-clock second that a tick examined for alarms and the hour.
+    std::optional<std::int64_t> lastExamined;
 
     bool AnyAlarmActive() const {
         for (const auto& a : alarms)

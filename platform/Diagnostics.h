@@ -1,7 +1,7 @@
 #pragma once
 // A failure that nothing above could handle (an exception out of a message
 // handler or a worker thread) is reported, never swallowed: on Windows to the
-// debugger's output, headless into the test's record, which fails it. A
+// debugger's output. A
 // failed WM_PAINT still validates its window, or Windows would ask again
 // without end.
 #include "platform/Window.h"

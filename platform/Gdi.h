@@ -133,6 +133,12 @@ private:
 
 int SystemMetric(int index);
 
+// The fonts, brushes and device contexts the wrappers above hold right now.
+struct GdiLiveCount {
+    int fonts = 0, brushes = 0, dcs = 0;
+};
+GdiLiveCount LiveGdiObjects();
+
 // Lets the dialog paint itself the default way (DefWindowProc's WM_PAINT).
 void DefaultPaint(const Window& window);
 

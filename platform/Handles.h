@@ -1,7 +1,6 @@
 #pragma once
-// Opaque handles shared by both backends: HWND/HDC/HFONT/... values on Win32,
-// object ids of the in-process model in the headless backend. Only the
-// backends look inside.
+// Opaque handles: HWND/HDC/HFONT/... values, kept out of the headers so
+// that only platform/win32 includes <windows.h>.
 #include <cstdint>
 
 namespace hv {

@@ -1,12 +1,12 @@
 #pragma once
 // Thin services of the platform: registry, sound, shell, notification-area
-// icon, clocks, the module's own path. Each backend implements them; the
-// headless one records every call for the tests.
+// icon, clocks, the module's own path.
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
 
+#include "model/LocalTime.h"
 #include "platform/Handles.h"
 #include "platform/Window.h"
 
@@ -61,11 +61,7 @@ bool NotifyIcon(unsigned action, const TrayIconData& data);
 unsigned TaskbarCreatedMessage();
 
 // --- clocks ------------------------------------------------------------------
-struct LocalTime {
-    int year = 1970, month = 1, day = 1;  // month 1-12, day 1-31
-    int hour = 0, minute = 0, second = 0;
-    int dayOfWeek = 5;                     // 1 = Sunday ... 7 = Saturday
-};
+
 std::int64_t WallClockSeconds();                 // seconds since 1970-01-01 UTC
 std::int64_t WallClockMilliseconds();            // the same, in ms
 LocalTime ToLocalTime(std::int64_t epochSeconds);  // machine's zone and DST rules
@@ -75,6 +71,7 @@ void SleepMilliseconds(unsigned ms);
 // --- the program's module ---------------------------------------------------
 std::string ModuleFileName();    // full path of the running executable
 std::string ModuleDirectory();   // the same without the file name, ending in a backslash
+std::string CurrentDirectory();  // the process's current directory
 
 // --- application-wide ---------------------------------------------------------
 void InitCommonControls();

@@ -4,6 +4,8 @@
 // and an ordinary user cannot write the machine-wide key.
 #include <string>
 
+#include "engine/Commands.h"
+
 namespace hv {
 
 constexpr const char* kRunKey = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
@@ -18,5 +20,11 @@ bool EnableAutostart(const std::string& exePath);
 // Removes the value wherever it is; false when one remains that cannot be
 // deleted (machine-wide, set by an administrator).
 bool DisableAutostart();
+
+class RunValue : public AutostartStore {
+public:
+    bool Enable(const std::string& exePath) override { return EnableAutostart(exePath); }
+    bool Disable() override { return DisableAutostart(); }
+};
 
 }  // namespace hv

@@ -7,9 +7,6 @@
 namespace hv {
 namespace {
 
-constexpr const char* kTooLong = "Änderung nicht möglich, da die max. Länge von 15 Zeichen überschritten worden ist.";
-constexpr const char* kEmpty = "Änderung nicht möglich, da keine Bezeichnung eingegeben worden ist.";
-
 constexpr int kInputIds[kEditableLabels] = {IDC_LABEL_IN1, IDC_LABEL_IN2, IDC_LABEL_IN3, IDC_LABEL_IN4, IDC_LABEL_IN5};
 constexpr int kCurrentIds[kEditableLabels] = {IDC_LABEL_CUR1, IDC_LABEL_CUR2, IDC_LABEL_CUR3, IDC_LABEL_CUR4,
                                               IDC_LABEL_CUR5};
@@ -47,17 +44,14 @@ BrushHandle BeschriftungDlg::OnCtlColor(DcHandle dc, Window, int kind) {
 void BeschriftungDlg::OnRename(int k) {
     const auto i = static_cast<std::size_t>(k);
     const Control& input = m_inputEdits[i];
-    m_previousLabel = m_labels[i];
-    m_labels[i] = input.Text();
-    const char* refusal = m_labels[i].size() > kMaxLabelLength ? kTooLong : m_labels[i].empty() ? kEmpty : nullptr;
-    if (refusal) {
-        m_statusEdit.SetText(refusal);
+    const RenameResult r = Rename(input.Text());
+    if (r.refusal) {
+        m_statusEdit.SetText(r.refusal);
         input.SelectText(0, 20);
         input.Focus();
-        m_labels[i] = m_previousLabel;
         return;
     }
-    m_labels[i] = PadLabel(m_labels[i]);
+    m_labels[i] = r.label;
     m_currentEdits[i].SetText(m_labels[i]);
     input.SetText("");
     input.Focus();

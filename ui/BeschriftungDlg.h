@@ -37,7 +37,6 @@ private:
     std::array<Control, kEditableLabels> m_currentEdits;
     Control m_statusEdit;
     std::array<std::string, kEditableLabels> m_labels;
-    std::string m_previousLabel;
 };
 
 }  // namespace hv

@@ -1,23 +1,38 @@
 #include "ui/HauptDlg.h"
 
-#include "engine/ClockText.h"
-#include "model/InstallDirectory.h"
-#include "model/SettingsFile.h"
+#include "engine/Tick.h"
+#include "model/FileErrorText.h"
+#include "model/SettingsPath.h"
+#include "platform/App.h"
+#include "platform/Diagnostics.h"
+#include "platform/MessageBox.h"
 #include "platform/Resources.h"
 #include "platform/SingleInstance.h"
 #include "res/resource.h"
-#include "ui/Captions.h"
 #include "ui/Fonts.h"
 #include "ui/MainWindowColours.h"
 #include "ui/SlotLabels.h"
 #include "ui/TrayIcon.h"
 
 namespace hv {
+namespace {
+
+constexpr unsigned kTickTimer = 1;
+constexpr unsigned kDisplayTimer = 2, kDisplayPeriodMs = 10;
+// The private message by which the end-to-end tests read the live GDI objects.
+constexpr unsigned WM_GDICOUNT = 0x8000 + 101;  // WM_APP + 101
+
+void SetTextIfChanged(const Control& c, const std::string& now, const std::string& before, bool force) {
+    if (force || now != before) c.SetText(now);
+}
+
+}  // namespace
+
 HauptDlg::HauptDlg() : Dialog(IDD_HAUPT), m_taskbarCreated(TaskbarCreatedMessage()) {
     m_hIcon = LoadAppIcon(IDR_MAINFRAME);
 }
 
-HauptDlg::~HauptDlg() { EndStopwatchWorkers(); }
+HauptDlg::~HauptDlg() { m_workers.JoinAll(); }
 
 void HauptDlg::DoDataExchange() {
     Bind(m_clockEdit, IDC_CLOCK);
@@ -65,31 +80,25 @@ void HauptDlg::DoDataExchange() {
 bool HauptDlg::OnInitDialog() {
     Dialog::OnInitDialog();
     AddAboutToSystemMenu();
-
     Wnd().SetIcon(m_hIcon, true);
     Wnd().SetIcon(m_hIcon, false);
-
-    m_settingsPath = SettingsPathIn(InstallDirectory());
+    m_store.SetPath(hv::SettingsPath(
+        ReadRegistryValue(RegistryRoot::LocalMachine, kProductKey, kProductDirValue).value_or(""), ModuleDirectory(),
+        CurrentDirectory()));
     m_whiteBrush = SolidBrush(Rgb(255, 255, 255));
-
-    m_stopButton.Enable(false);
-    m_alarmOffButton.Enable(false);
-
     CreateFonts();
-
-    for (const auto& overview : m_alarmOverview) overview.SetText(kNotSet);
-    m_countdownOverview.SetText(kNotSet);
-    m_stopwatchOverview.SetText(kInactive);
     for (const auto& overview : m_alarmOverview) overview.SetFont(m_overviewFont.Handle(), true);
     m_countdownOverview.SetFont(m_overviewFont.Handle(), true);
     m_stopwatchOverview.SetFont(m_overviewFont.Handle(), true);
 
-    g_settingsFile.SetPath(m_settingsPath);
-    g_settingsFile.SetOwner(Wnd());
-    ApplyStartStates(g_settingsFile.Load().record);
+    const SettingsFile::StartupResult loaded = m_file.Load();
+    ApplyStartStates(m_model, loaded.record);
+    Effects effects;
+    if (loaded.error != FileError::None) effects.steps.push_back({Step::FileFailed, {}, 0, loaded.error});
+    Apply(effects);
 
     // The display tick runs only while the stopwatch counts.
-    ArmSecondTick(WallClockMilliseconds());
+    Wnd().SetTimer(kTickTimer, static_cast<unsigned>(UntilNextTickMs(WallClockMilliseconds())));
     MarkWindow(Wnd(), kMainWindowMark);
     return true;
 }
@@ -112,44 +121,127 @@ void HauptDlg::CreateFonts() {
     m_overviewFont = Font(ArialFieldFont(kOverviewFontHeight, kOverviewFontWeight));
 }
 
-void HauptDlg::ApplyStartStates(const SettingsRecord& record) {
-    for (int i = 0; i < kLabelCount; ++i) m_labels[static_cast<std::size_t>(i)] = record.Label(i);
-
-    for (int k = 0; k < kAlarmSlotCount; ++k) {
-        if (!record.AlarmArmed(k)) continue;
-        AlarmSlot& slot = m_state.alarms[static_cast<std::size_t>(k)];
-        const auto time = record.AlarmTime(k);
-        slot.hourText = time[0];
-        slot.minuteText = time[1];
-        slot.secondText = time[2];
-        slot.active = true;
-        m_alarmOverview[static_cast<std::size_t>(k)].SetText(slot.hourText + ":" + slot.minuteText + ":" +
-                                                              slot.secondText);
+EntryTexts HauptDlg::SelectedEntry() const {
+    const int slot = SlotIndexOf(m_model.timers.selector);
+    if (slot >= 0 && slot < kAlarmSlotCount) {
+        const auto i = static_cast<std::size_t>(slot);
+        return {m_alarmHourEdit[i].Text(), m_alarmMinEdit[i].Text(), m_alarmSecEdit[i].Text()};
     }
+    if (slot == kCountdownSlot) return {m_countdownHourEdit.Text(), m_countdownMinEdit.Text(), m_countdownSecEdit.Text()};
+    return {};
+}
 
-    m_autostartCheck.SetCheck(record.Autostart() ? 1 : 0);
-    m_state.minimiseOnFirstPaint = record.StartMinimized();
-    m_startMinimizedCheck.SetCheck(m_state.minimiseOnFirstPaint ? 1 : 0);
-    m_state.hourlySignalOn = record.HourlySignal();
-    m_hourlySignalCheck.SetCheck(m_state.hourlySignalOn ? 1 : 0);
+void HauptDlg::Apply(const Effects& effects) {
+    ApplyView();
+    for (const Step& step : effects.steps) Perform(step);
+    if (effects.redrawLabels) DrawSlotLabels();
+    if (effects.focus) MoveFocus({effects.focus, effects.selectFocusText});
+}
 
-    // Without sound, only the continuous alarm's notice can announce an
-    // alarm, so it is forced on and cannot be switched off.
-    const bool sound = record.SoundOn();
-    m_soundCheck.SetCheck(sound ? 1 : 0);
-    m_continuousAlarmCheck.SetCheck(!sound || record.ContinuousAlarm() ? 1 : 0);
-    m_continuousAlarmCheck.Enable(sound);
+void HauptDlg::Perform(const Step& step) {
+    switch (step.kind) {
+        case Step::PlayOnce:
+        case Step::PlayLoop:
+            // Always the files beside the program: started at logon, its current
+            // directory is the system folder, where Windows' default beep would play.
+            PlaySoundFile(ModuleDirectory() + step.text,
+                          snd::kFilename | snd::kAsync | (step.kind == Step::PlayLoop ? snd::kLoop : 0u));
+            break;
+        case Step::Silence: PlaySoundFile(std::nullopt, 0); break;
+        case Step::BringBack:
+            Wnd().Show(sw::kShow);
+            RemoveTrayIcon(Wnd());
+            break;
+        case Step::HideToTray:
+            m_traySnapshot = TrayIconFor(Wnd(), ActiveOf(m_model.timers));
+            NotifyIcon(nim::kAdd, m_traySnapshot);
+            Wnd().Show(sw::kHide);
+            break;
+        case Step::UpdateTrayIcon:
+            m_traySnapshot = TrayIconFor(Wnd(), ActiveOf(m_model.timers));
+            NotifyIcon(nim::kModify, m_traySnapshot);
+            break;
+        case Step::Message: ShowMessageBox(Wnd(), step.text, AppName(), mb::kOk | step.icon); break;
+        case Step::HourlyBox:
+            // Titled with the product's name, not the file's: a download saved
+            // as "Horovant (1).exe" still says "Horovant".
+            ShowMessageBox(Wnd(), step.text, kProductName, mb::kOk | mb::kIconExclamation);
+            break;
+        case Step::FileFailed:
+            ShowMessageBox(Wnd(), FileErrorText(step.error, m_store.Path()), AppName(), mb::kOk | mb::kIconStop);
+            break;
+        case Step::LaunchWorker:
+            if (!m_workers.Launch(m_model.timers.stopwatch, step.run, Wnd()))
+                ReportFailure(Wnd(), 0, "the stopwatch's worker did not start");
+            break;
+        case Step::DisplayTickOn: Wnd().SetTimer(kDisplayTimer, kDisplayPeriodMs); break;
+        case Step::DisplayTickOff: Wnd().KillTimer(kDisplayTimer); break;
+    }
+}
+
+// Writes what changed since the last time; everything the first time.
+void HauptDlg::ApplyView() {
+    const MainView v = ViewOf(m_model);
+    const MainView& was = m_shown;
+    const bool all = !m_viewShown;
+    const auto button = [&](const Control& c, const Button& now, const Button& before) {
+        SetTextIfChanged(c, now.caption, before.caption, all);
+        if (all || now.enabled != before.enabled) c.Enable(now.enabled);
+    };
+    const auto check = [&](const Control& c, bool now, bool before) {
+        if (all || now != before) c.SetCheck(now ? 1 : 0);
+    };
+    const std::array<const Control*, 6> selectors = {&m_alarmCheck[0], &m_alarmCheck[1], &m_alarmCheck[2],
+                                                     &m_alarmCheck[3], &m_countdownCheck, &m_stopwatchCheck};
+    for (std::size_t i = 0; i < selectors.size(); ++i) check(*selectors[i], v.selectorChecked[i], was.selectorChecked[i]);
+    button(m_startButton, v.start, was.start);
+    button(m_stopButton, v.stop, was.stop);
+    button(m_extraButton1, v.extra1, was.extra1);
+    button(m_extraButton2, v.extra2, was.extra2);
+    if (all || v.alarmOffEnabled != was.alarmOffEnabled) m_alarmOffButton.Enable(v.alarmOffEnabled);
+    check(m_soundCheck, v.checks.sound, was.checks.sound);
+    check(m_continuousAlarmCheck, v.checks.continuousAlarm, was.checks.continuousAlarm);
+    check(m_hourlySignalCheck, v.checks.hourlySignal, was.checks.hourlySignal);
+    check(m_startMinimizedCheck, v.checks.startMinimized, was.checks.startMinimized);
+    check(m_autostartCheck, v.checks.autostart, was.checks.autostart);
+    if (all || v.soundEnabled != was.soundEnabled) m_soundCheck.Enable(v.soundEnabled);
+    if (all || v.continuousAlarmEnabled != was.continuousAlarmEnabled)
+        m_continuousAlarmCheck.Enable(v.continuousAlarmEnabled);
+    for (std::size_t k = 0; k < kAlarmSlotCount; ++k)
+        SetTextIfChanged(m_alarmOverview[k], v.alarmOverview[k], was.alarmOverview[k], all);
+    SetTextIfChanged(m_countdownOverview, v.countdownOverview, was.countdownOverview, all);
+    SetTextIfChanged(m_stopwatchOverview, v.stopwatchOverview, was.stopwatchOverview, all);
+    SetTextIfChanged(m_statusEdit, v.status, was.status, all);
+    SetTextIfChanged(m_clockEdit, v.clock, was.clock, all);
+    SetTextIfChanged(m_dateEdit, v.date, was.date, all);
+    if (all || v.openEntrySlot != was.openEntrySlot) {
+        for (std::size_t k = 0; k < kAlarmSlotCount; ++k)
+            for (const Control* f : {&m_alarmHourEdit[k], &m_alarmMinEdit[k], &m_alarmSecEdit[k]})
+                f->Enable(v.openEntrySlot == static_cast<int>(k));
+        for (const Control* f : {&m_countdownHourEdit, &m_countdownMinEdit, &m_countdownSecEdit})
+            f->Enable(v.openEntrySlot == kCountdownSlot);
+    }
+    m_shown = v;
+    m_viewShown = true;
+}
+
+void HauptDlg::MoveFocus(const FocusMove& move) {
+    if (!move.control || !Wnd().IsVisible() || !Wnd().IsEnabled()) return;
+    const Window target = Wnd().Item(move.control);
+    target.Focus();
+    if (move.selectText) target.SelectText(0, 20);
 }
 
 void HauptDlg::OnPaint() {
-    if (m_state.minimiseOnFirstPaint) OnTrayMinimieren();  // the rest of the paint runs all the same
+    Apply(Paint(m_model));
     if (Wnd().IsIconic()) {
         PaintMinimisedIcon();
     } else {
         DefaultPaint(Wnd());
     }
     DrawSlotLabels();
-    EnableEntryFieldsOfSelectedSlot();
+    ApplyView();
+    MoveFocus(FocusAtPaint(m_model, FocusedWindow().IsValid()));
 }
 
 void HauptDlg::PaintMinimisedIcon() {
@@ -161,43 +253,7 @@ void HauptDlg::PaintMinimisedIcon() {
 }
 
 void HauptDlg::DrawSlotLabels() {
-    std::array<bool, kLabelCount> active{};
-    for (std::size_t k = 0; k < kAlarmSlotCount; ++k) active[k] = m_state.alarms[k].active;
-    active[4] = m_state.countdown.active;
-    active[5] = m_state.stopwatch.Running();
-    hv::DrawSlotLabels(ClientDc(Wnd()), m_labels, active);
-}
-
-// Only the selected slot's entry fields are usable, and its hours field gets
-// the focus, at every paint.
-void HauptDlg::EnableEntryFieldsOfSelectedSlot() {
-    const int alarm = AlarmIndexOf(m_state.selector);
-    const bool countdown = m_state.selector == SlotSelector::Countdown;
-    for (int k = 0; k < kAlarmSlotCount; ++k) {
-        const auto i = static_cast<std::size_t>(k);
-        for (const Control* field : {&m_alarmHourEdit[i], &m_alarmMinEdit[i], &m_alarmSecEdit[i]}) field->Enable(k == alarm);
-    }
-    for (const Control* field : {&m_countdownHourEdit, &m_countdownMinEdit, &m_countdownSecEdit}) field->Enable(countdown);
-    if (alarm >= 0) {
-        m_alarmHourEdit[static_cast<std::size_t>(alarm)].Focus();
-    } else if (countdown) {
-        m_countdownHourEdit.Focus();
-    } else if (!FocusedWindow().IsValid()) {
-        FocusSlotSelector();
-    }
-}
-
-// A disabled control loses the focus, and a dialog where nothing has it
-// takes no keys: Esc would no longer close the window, nor Tab move on. The
-// selected slot's selector (alarm 1's while none is chosen) takes it
-// instead; Enter there is still Start.
-void HauptDlg::FocusSlotSelector() {
-    if (!Wnd().IsVisible() || !Wnd().IsEnabled()) return;
-    const int alarm = AlarmIndexOf(m_state.selector);
-    if (alarm >= 0) m_alarmCheck[static_cast<std::size_t>(alarm)].Focus();
-    else if (m_state.selector == SlotSelector::Countdown) m_countdownCheck.Focus();
-    else if (m_state.selector == SlotSelector::Stopwatch) m_stopwatchCheck.Focus();
-    else m_alarmCheck[0].Focus();
+    hv::DrawSlotLabels(ClientDc(Wnd()), m_model.labels, ViewOf(m_model).labelActive);
 }
 
 bool HauptDlg::HasFocus() const {
@@ -205,29 +261,36 @@ bool HauptDlg::HasFocus() const {
     return focus.IsValid() && (focus == Wnd() || Wnd().Item(focus.ControlId()) == focus);
 }
 
-ActiveFunctions HauptDlg::ActiveNow() const {
-    return {m_state.AnyAlarmActive(), m_state.countdown.active, m_state.stopwatch.Running(), m_state.hourlySignalOn};
-}
-
-void HauptDlg::OnTrayMinimieren() {
-    m_traySnapshot = TrayIconFor(Wnd(), ActiveNow());
-    NotifyIcon(nim::kAdd, m_traySnapshot);
-    Wnd().Show(sw::kHide);
-    m_state.inTray = true;
+void HauptDlg::OnTimer(unsigned timerId) {
+    if (timerId == kTickTimer) {
+        const TickResult r = SecondTick(m_model, m_file, WallClockMilliseconds(), MonotonicMilliseconds(), ToLocalTime);
+        Wnd().SetTimer(kTickTimer, static_cast<unsigned>(r.nextTickInMs));
+        Apply(r.effects);
+    } else if (timerId == kDisplayTimer) {
+        Apply(DisplayTick(m_model));
+    }
 }
 
 LResult HauptDlg::OnTrayNotify(WParam, LParam mouseMessage) {
-    if (mouseMessage != msg::kLButtonUp && mouseMessage != msg::kRButtonUp) return 0;
-    Wnd().Show(sw::kShow);
-    m_state.inTray = false;
-    m_state.minimiseOnFirstPaint = false;
-    return RemoveTrayIcon(Wnd()) ? 1 : 0;
+    const bool restore = mouseMessage == kLButtonUp || mouseMessage == kRButtonUp;
+    Apply(TrayNotify(m_model, static_cast<unsigned>(mouseMessage)));
+    return restore ? 1 : 0;
 }
 
 // Explorer restarted and lost every icon: a hidden window without its icon
 // could never be shown again.
 void HauptDlg::OnTaskbarCreated() {
-    if (m_state.inTray) NotifyIcon(nim::kAdd, m_traySnapshot);
+    if (m_model.timers.inTray) NotifyIcon(nim::kAdd, m_traySnapshot);
+}
+
+LResult HauptDlg::OnStopwatchDone(WParam, LParam) {
+    m_workers.JoinFinished();
+    return 0;
+}
+
+LResult HauptDlg::OnGdiCount(WParam, LParam) {
+    const GdiLiveCount n = LiveGdiObjects();
+    return static_cast<LResult>(n.fonts | n.brushes << 8 | n.dcs << 16);
 }
 
 IconHandle HauptDlg::OnQueryDragIcon() { return m_hIcon; }
@@ -244,6 +307,7 @@ bool HauptDlg::HandleMessage(const Message& m, LResult& result) {
         map::CtlColor<HauptDlg, &HauptDlg::OnCtlColor>(),
         map::QueryDragIcon<HauptDlg, &HauptDlg::OnQueryDragIcon>(),
         map::Raw<HauptDlg, &HauptDlg::OnTrayNotify>(WM_TRAYNOTIFY),
+        map::Raw<HauptDlg, &HauptDlg::OnGdiCount>(WM_GDICOUNT),
         map::Command<HauptDlg, &HauptDlg::OnTrayMinimieren>(IDC_TRAY),
         map::Command<HauptDlg, &HauptDlg::OnAlarmAus>(IDC_ALARM_OFF),
         map::Command<HauptDlg, &HauptDlg::OnAlarmzeit1>(IDC_ALARM1_CHECK),
@@ -265,9 +329,10 @@ bool HauptDlg::HandleMessage(const Message& m, LResult& result) {
         map::Command<HauptDlg, &HauptDlg::OnMinimiertStarten>(IDC_START_MINIMIZED),
         map::Command<HauptDlg, &HauptDlg::OnMitWindowsStarten>(IDC_AUTOSTART),
     };
-    // The worker ends before the window goes; it posts to it as it ends.
+    // The workers end before the window goes; they post to it as they end.
     if (m.message == msg::kDestroy) {
-        EndStopwatchWorkers();
+        if (m_model.timers.stopwatch.Running()) m_model.timers.stopwatch.Stop(MonotonicMilliseconds());
+        m_workers.JoinAll();
         UnmarkWindow(Wnd(), kMainWindowMark);
     }
     if (m_taskbarCreated != 0 && m.message == m_taskbarCreated) {
@@ -279,7 +344,7 @@ bool HauptDlg::HandleMessage(const Message& m, LResult& result) {
     // or a tick that disables the focused one takes the focus with it.
     const bool hadFocus = (m.message == msg::kCommand || m.message == msg::kTimer) && HasFocus();
     const bool handled = DispatchMessageMap(*this, kMessageMap, m, result) || Dialog::HandleMessage(m, result);
-    if (hadFocus && !FocusedWindow().IsValid()) FocusSlotSelector();
+    if (hadFocus && !FocusedWindow().IsValid()) MoveFocus(FocusWhenLost(m_model));
     return handled;
 }
 

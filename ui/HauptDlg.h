@@ -1,26 +1,27 @@
 #pragma once
 // The main window: every control, the fonts and the white brush, the
-// settings path and the six slot labels; every handler of the program is a
-// member of it and runs on its thread.
+// settings path and the model of what it shows. Each handler reads its
+// controls into data, lets a decision of engine/ act on the model, and
+// writes back what came out: the effects in order, then the view.
 #include <array>
+#include <cstdint>
 #include <string>
 
-#include <cstdint>
-#include <optional>
-
-#include "engine/StopwatchWorker.h"
-#include "engine/TrayTip.h"
-#include "model/SettingsRecord.h"
-#include "model/TimekeepingState.h"
+#include "engine/Commands.h"
+#include "engine/MainView.h"
+#include "model/SettingsFile.h"
 #include "platform/Dialog.h"
 #include "platform/Gdi.h"
 #include "platform/Services.h"
 #include "platform/Window.h"
+#include "system/Autostart.h"
+#include "ui/SettingsStore.h"
+#include "ui/StopwatchThreads.h"
 
 namespace hv {
 
 // Private window messages (and WM_STOPWATCHDONE of the stopwatch's worker).
-constexpr unsigned WM_TRAYNOTIFY = 0x8000 + 100;   // WM_APP + 100
+constexpr unsigned WM_TRAYNOTIFY = 0x8000 + 100;  // WM_APP + 100
 
 // The property by which a second copy of the program finds this window.
 constexpr const char* kMainWindowMark = "Horovant.Hauptfenster";
@@ -30,24 +31,11 @@ public:
     HauptDlg();
     ~HauptDlg() override;
 
-    TimekeepingState& State() { return m_state; }
+    const MainModel& Model() const { return m_model; }
+    const std::string& SettingsPath() const { return m_store.Path(); }
     // Draws the six slot labels in their colours onto the client area; on
     // every paint and after each operation that changes a slot.
     void DrawSlotLabels();
-    // Restores the window from the notification area on a left or right
-    // button release over its icon (as the alarm signalling does too).
-    LResult OnTrayNotify(WParam iconId, LParam mouseMessage);
-    // Silences and acknowledges everything that rings or waits; also called
-    // when a ringing slot is stopped.
-    void OnAlarmAus();
-    // The stopwatch counts from zero, or on from the held reading; a worker
-    // of its own counts it, and the display tick runs meanwhile.
-    void RunStopwatch(bool fromZero);
-    // Holds the reading of this instant and shows it.
-    StopwatchReading HoldStopwatch();
-    std::size_t StopwatchWorkersAlive() const { return m_workers.Alive(); }
-    const std::array<std::string, kLabelCount>& Labels() const { return m_labels; }
-    const std::string& SettingsPath() const { return m_settingsPath; }
 
 protected:
     void DoDataExchange() override;
@@ -60,72 +48,49 @@ protected:
 private:
     void AddAboutToSystemMenu();
     void CreateFonts();
-    void ApplyStartStates(const SettingsRecord& record);
-
-    void EnableEntryFieldsOfSelectedSlot();
-    void FocusSlotSelector();
-    bool HasFocus() const;  // the keyboard focus is on this window or one of its controls
+    // The effects in order, the view, the labels, the focus.
+    void Apply(const Effects& effects);
+    void ApplyView();
+    void Perform(const Step& step);
     void PaintMinimisedIcon();
-    ActiveFunctions ActiveNow() const;
+    bool HasFocus() const;  // the keyboard focus is on this window or one of its controls
+    void MoveFocus(const FocusMove& move);
+    EntryTexts SelectedEntry() const;
 
     LResult OnStopwatchDone(WParam, LParam);
+    LResult OnTrayNotify(WParam iconId, LParam mouseMessage);
     IconHandle OnQueryDragIcon();
     BrushHandle OnCtlColor(DcHandle dc, Window control, int kind);
     void OnPaint();
     void OnTimer(unsigned timerId);
-    void OnSecondTick();
-    void OnDisplayTick();
-    void ArmSecondTick(std::int64_t wallMs);
-    void ExamineSecond(std::int64_t second, bool lastOfTick);
-    void StepCountdown();
-    void EndStopwatchWorkers();
 
-    // The slot selectors and the buttons they share.
-    void OnAlarmzeit1() { SelectSlot(SlotSelector::Alarm1); }
-    void OnAlarmzeit2() { SelectSlot(SlotSelector::Alarm2); }
-    void OnAlarmzeit3() { SelectSlot(SlotSelector::Alarm3); }
-    void OnAlarmzeit4() { SelectSlot(SlotSelector::Alarm4); }
-    void OnCountdown() { SelectSlot(SlotSelector::Countdown); }
-    void OnStoppuhr() { SelectSlot(SlotSelector::Stopwatch); }
-    void SelectSlot(SlotSelector selected);
-    void EnableSlotButtons();
-    void OnStart();
-    void StartAlarm(int k);
-    void StartCountdown();
-    void StartStopwatch();
-    void RejectEntry(const Control& hoursField);
-    void OnStopp();
-    void StopAlarm(int k);
-    void StopCountdown();
-    void OnZusatzfunktion1();
-    void OnZusatzfunktion2();
-
+    void OnAlarmzeit1() { Apply(SelectSlot(m_model, SlotSelector::Alarm1)); }
+    void OnAlarmzeit2() { Apply(SelectSlot(m_model, SlotSelector::Alarm2)); }
+    void OnAlarmzeit3() { Apply(SelectSlot(m_model, SlotSelector::Alarm3)); }
+    void OnAlarmzeit4() { Apply(SelectSlot(m_model, SlotSelector::Alarm4)); }
+    void OnCountdown() { Apply(SelectSlot(m_model, SlotSelector::Countdown)); }
+    void OnStoppuhr() { Apply(SelectSlot(m_model, SlotSelector::Stopwatch)); }
+    void OnStart() { Apply(Start(m_model, m_file, SelectedEntry(), MonotonicMilliseconds())); }
+    void OnStopp() { Apply(Stopp(m_model, m_file, MonotonicMilliseconds())); }
+    void OnZusatzfunktion1() { Apply(Zusatzfunktion1(m_model, m_file, MonotonicMilliseconds())); }
+    void OnZusatzfunktion2() { Apply(Zusatzfunktion2(m_model, m_file)); }
+    void OnAlarmAus() { Apply(AlarmAus(m_model, m_file)); }
+    void OnTrayMinimieren() { Apply(TrayMinimieren(m_model)); }
+    void OnSound() { Apply(Sound(m_model, m_file)); }
+    void OnDaueralarm() { Apply(Daueralarm(m_model, m_file)); }
+    void OnStundensignal() { Apply(Stundensignal(m_model, m_file)); }
+    void OnMinimiertStarten() { Apply(MinimiertStarten(m_model, m_file)); }
+    void OnMitWindowsStarten() { Apply(MitWindowsStarten(m_model, m_file, m_runValue, ModuleFileName())); }
     void OnBeschriftung();
     void OnInfo();
     bool OnSysCommand(unsigned command, LParam);
-
-    void OnSound();
-    void OnDaueralarm();
-    void OnStundensignal();
-    void OnMinimiertStarten();
-    void OnMitWindowsStarten();
-
-    void RingAlarm(int slot);
-    void RingCountdown();
-    void HourlySignal();
-    void PlaySignal(const char* waveFile, bool loop);
-    void BringBack();
-    void UpdateTrayIcon();
-    void DisableCountdownButtonsIfSelected();
-    bool IsOn(const Control& check) const { return check.Check() == 1; }
-    void OnTrayMinimieren();
     void OnTaskbarCreated();
+    LResult OnGdiCount(WParam, LParam);
 
     // Members in the order the window declares them.
     SolidBrush m_whiteBrush;
     IconHandle m_hIcon{};
     Control m_clockEdit;
-    std::string m_settingsPath;
     std::array<Control, 4> m_alarmSecEdit, m_alarmHourEdit, m_alarmMinEdit;
     std::array<Control, 4> m_alarmCheck;
     Control m_countdownCheck;
@@ -144,7 +109,6 @@ private:
     Control m_soundCheck;
     Control m_hourlySignalCheck;
     Control m_startMinimizedCheck;
-    std::array<std::string, kLabelCount> m_labels;
     Control m_continuousAlarmCheck;
     Control m_autostartCheck;
 
@@ -152,10 +116,13 @@ private:
     Font m_dateFont;
     Font m_overviewFont;
 
-    TimekeepingState m_state;
-    StopwatchWorkers m_workers;  // after m_state, which they count
-    // The last wall-clock second that a tick examined for alarms and the hour.
-    std::optional<std::int64_t> m_lastExamined;
+    FileByteStore m_store;
+    SettingsFile m_file{m_store};
+    RunValue m_runValue;
+    MainModel m_model;
+    StopwatchThreads m_workers;  // after m_model, whose stopwatch they count
+    MainView m_shown;            // what the controls show now
+    bool m_viewShown = false;
     TrayIconData m_traySnapshot;  // the icon as added, to add it again
     unsigned m_taskbarCreated = 0;  // the registered message, known at run time
 };

@@ -1,8 +1,16 @@
 #include "platform/Gdi.h"
 
+#include <atomic>
+
 #include "platform/win32/Win32.h"
 
 namespace hv {
+namespace {
+// What the wrappers hold now: Wine's GetGuiResources answers 0.
+std::atomic<int> g_fonts{0}, g_brushes{0}, g_dcs{0};
+}  // namespace
+
+GdiLiveCount LiveGdiObjects() { return {g_fonts.load(), g_brushes.load(), g_dcs.load()}; }
 
 using win32::ToHdc;
 using win32::ToHwnd;
@@ -12,18 +20,22 @@ Font::Font(const FontSpec& s)
                                             s.underline, s.strikeOut, static_cast<DWORD>(s.charSet),
                                             static_cast<DWORD>(s.outPrecision), static_cast<DWORD>(s.clipPrecision),
                                             static_cast<DWORD>(s.quality), static_cast<DWORD>(s.pitchAndFamily),
-                                            s.faceName.c_str()))) {}
+                                            s.faceName.c_str()))) {
+    if (m_handle) ++g_fonts;
+}
 
 void Font::Release() noexcept {
-    if (m_handle) DeleteObject(win32::ToHfont(m_handle));
+    if (m_handle && DeleteObject(win32::ToHfont(m_handle))) --g_fonts;
     m_handle = FontHandle();
 }
 
 
-SolidBrush::SolidBrush(Color color) : m_handle(win32::FromHbrush(CreateSolidBrush(color))) {}
+SolidBrush::SolidBrush(Color color) : m_handle(win32::FromHbrush(CreateSolidBrush(color))) {
+    if (m_handle) ++g_brushes;
+}
 
 void SolidBrush::Release() noexcept {
-    if (m_handle) DeleteObject(win32::ToHbrush(m_handle));
+    if (m_handle && DeleteObject(win32::ToHbrush(m_handle))) --g_brushes;
     m_handle = BrushHandle();
 }
 
@@ -44,20 +56,25 @@ void DeviceContext::TextOut(int x, int y, std::string_view text) const {
 
 void DeviceContext::DrawIcon(int x, int y, IconHandle icon) const { ::DrawIcon(ToHdc(m_dc), x, y, win32::ToHicon(icon)); }
 
-ClientDc::ClientDc(const Window& window) : DeviceContext(win32::FromHdc(GetDC(ToHwnd(window.Handle())))), m_window(window) {}
+ClientDc::ClientDc(const Window& window) : DeviceContext(win32::FromHdc(GetDC(ToHwnd(window.Handle())))), m_window(window) {
+    if (m_dc) ++g_dcs;
+}
 
 ClientDc::~ClientDc() {
-    if (m_dc) ReleaseDC(ToHwnd(m_window.Handle()), ToHdc(m_dc));
+    if (m_dc && ReleaseDC(ToHwnd(m_window.Handle()), ToHdc(m_dc))) --g_dcs;
 }
 
 static_assert(sizeof(PAINTSTRUCT) <= 72 && alignof(PAINTSTRUCT) <= 8, "PaintDc keeps a PAINTSTRUCT in place");
 
 PaintDc::PaintDc(const Window& window) : DeviceContext(DcHandle()), m_window(window) {
     m_dc = win32::FromHdc(BeginPaint(ToHwnd(m_window.Handle()), reinterpret_cast<PAINTSTRUCT*>(m_paintStruct)));
+    if (m_dc) ++g_dcs;
 }
 
 PaintDc::~PaintDc() {
-    if (m_dc) EndPaint(ToHwnd(m_window.Handle()), reinterpret_cast<PAINTSTRUCT*>(m_paintStruct));
+    if (!m_dc) return;
+    EndPaint(ToHwnd(m_window.Handle()), reinterpret_cast<PAINTSTRUCT*>(m_paintStruct));
+    --g_dcs;
 }
 
 int SystemMetric(int index) { return GetSystemMetrics(index); }

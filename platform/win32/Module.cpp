@@ -30,6 +30,15 @@ std::string ModuleDirectory() {
     return path + '\\';
 }
 
+std::string CurrentDirectory() {
+    const DWORD size = GetCurrentDirectoryA(0, nullptr);
+    if (size == 0) return std::string();
+    std::string dir(size, '\0');
+    const DWORD n = GetCurrentDirectoryA(size, dir.data());
+    dir.resize(n < size ? n : 0);
+    return dir;
+}
+
 void InitCommonControls() {
     INITCOMMONCONTROLSEX icc{};
     icc.dwSize = sizeof icc;

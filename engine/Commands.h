@@ -1,0 +1,57 @@
+#pragma once
+// What each of the main window's commands does: the new model, the settings
+// fields written (a write that fails stops the command where the program
+// stops, and is reported), the registry change, and the effects in order.
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "engine/Effects.h"
+#include "engine/MainModel.h"
+#include "model/SettingsFile.h"
+
+namespace hv {
+
+// The three texts of the selected slot's entry fields, as typed.
+struct EntryTexts {
+    std::string hours, minutes, seconds;
+};
+
+// The autostart value in the registry.
+class AutostartStore {
+public:
+    virtual ~AutostartStore() = default;
+    virtual bool Enable(const std::string& exePath) = 0;  // false when it could be written nowhere
+    virtual bool Disable() = 0;  // false when a value remains that cannot be deleted
+};
+
+Effects SelectSlot(MainModel& m, SlotSelector selected);
+Effects Start(MainModel& m, SettingsFile& file, const EntryTexts& entry, std::int64_t monoMs);
+Effects Stopp(MainModel& m, SettingsFile& file, std::int64_t monoMs);
+// Pause the countdown, or let the held stopwatch run on.
+Effects Zusatzfunktion1(MainModel& m, SettingsFile& file, std::int64_t monoMs);
+// Resume the countdown, or reset the held stopwatch.
+Effects Zusatzfunktion2(MainModel& m, SettingsFile& file);
+Effects AlarmAus(MainModel& m, SettingsFile& file);
+
+Effects Sound(MainModel& m, SettingsFile& file);
+Effects Daueralarm(MainModel& m, SettingsFile& file);
+Effects Stundensignal(MainModel& m, SettingsFile& file);
+Effects MinimiertStarten(MainModel& m, SettingsFile& file);
+Effects MitWindowsStarten(MainModel& m, SettingsFile& file, AutostartStore& registry, const std::string& exePath);
+
+// The label editor closed: its five labels (alarm 1-4, countdown) are taken
+// and stored, renamed or not.
+Effects TakeLabels(MainModel& m, SettingsFile& file, const std::array<std::string, 5>& edited);
+
+Effects TrayMinimieren(MainModel& m);
+// A mouse message over the tray icon; a left or right button release brings
+// the window back.
+Effects TrayNotify(MainModel& m, unsigned mouseMessage);
+// The start of every paint: a start into the notification area.
+Effects Paint(MainModel& m);
+
+constexpr unsigned kLButtonUp = 0x0202, kRButtonUp = 0x0205;
+constexpr unsigned kIconStop = 0x10, kIconExclamation = 0x30;
+
+}  // namespace hv

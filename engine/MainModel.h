@@ -1,0 +1,51 @@
+#pragma once
+// Everything the main window shows and decides from, as plain data: the
+// timer state, the five options, the six labels, and what the commands set
+// on the shared buttons (the Start caption, for one, follows events, not the
+// state alone).
+#include <array>
+#include <string>
+
+#include "engine/Texts.h"
+#include "model/SettingsRecord.h"
+#include "model/TimekeepingState.h"
+
+namespace hv {
+
+struct Options {
+    bool sound = true;
+    bool continuousAlarm = true;
+    bool hourlySignal = false;
+    bool startMinimized = false;
+    bool autostart = false;
+};
+
+struct Button {
+    std::string caption;
+    bool enabled = false;
+    bool operator==(const Button&) const = default;
+};
+
+struct MainModel {
+    TimekeepingState timers;
+    Options options;
+    std::array<std::string, kLabelCount> labels;
+    Button start{kStartCaption, false};
+    Button stop{kStopCaption, false};
+    Button extra1{kNotAvailable, false};
+    Button extra2{kNotAvailable, false};
+    std::string status;
+    std::string clock, date;
+    std::string stopwatchText = kInactive;  // the stopwatch's overview as last shown
+};
+
+// Index 0..5 of a slot in screen and label order (alarm 1-4, countdown,
+// stopwatch), -1 for none.
+int SlotIndexOf(SlotSelector s);
+SlotSelector SelectorOfSlot(int index);
+constexpr int kCountdownSlot = 4, kStopwatchSlot = 5;
+
+// The record's options, labels and armed alarms, as a start finds them.
+void ApplyStartStates(MainModel& m, const SettingsRecord& record);
+
+}  // namespace hv

@@ -1,0 +1,43 @@
+#pragma once
+// What the main window shows for a model: every caption, enabled state,
+// check mark, overview and status text, label colour and the entry fields
+// open. The window writes it to its controls, a text only when it changed.
+#include <array>
+#include <string>
+
+#include "engine/MainModel.h"
+
+namespace hv {
+
+struct MainView {
+    std::array<bool, 6> selectorChecked{};  // alarm 1-4, countdown, stopwatch
+    Button start, stop, extra1, extra2;
+    bool alarmOffEnabled = false;
+    Options checks;
+    bool soundEnabled = true, continuousAlarmEnabled = true;
+    std::array<std::string, kAlarmSlotCount> alarmOverview;
+    std::string countdownOverview, stopwatchOverview;
+    std::string status, clock, date;
+    std::array<bool, kLabelCount> labelActive{};  // green, else red
+    int openEntrySlot = -1;                       // 0..3 an alarm's fields, 4 the countdown's, -1 none
+    bool operator==(const MainView&) const = default;
+};
+
+MainView ViewOf(const MainModel& m);
+
+// Where the keyboard focus goes, as a control id; 0 leaves it where it is.
+// Never an unchecked slot selector: on Windows a radio button that gets the
+// focus clicks itself.
+struct FocusMove {
+    int control = 0;
+    bool selectText = false;  // select the field's text, to be typed over
+};
+// At every paint: the selected alarm's or countdown's hours field; without
+// one, the focus stays unless the window has none (then as below).
+FocusMove FocusAtPaint(const MainModel& m, bool windowHasFocus);
+// After a command or tick disabled the control that had the focus: the
+// selected slot's selector, or the status line while none is selected, where
+// Enter meets the disabled Start and does nothing.
+FocusMove FocusWhenLost(const MainModel& m);
+
+}  // namespace hv

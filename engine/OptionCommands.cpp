@@ -1,0 +1,76 @@
+// The five option boxes. Each is a manual check box: the decision sets the
+// mark, and the mark is the option. Every change is stored at once; a write
+// that fails has been reported and leaves the box as it was.
+#include "engine/Commands.h"
+#include "engine/Signalling.h"
+
+namespace hv {
+namespace {
+const char* Flag(bool on, const char* yes, const char* no) { return on ? yes : no; }
+}  // namespace
+
+// Without sound only the continuous alarm's notice announces an alarm, so
+// "Daueralarm" is then checked and cannot be unchecked.
+Effects Sound(MainModel& m, SettingsFile& file) {
+    Effects out;
+    Options& o = m.options;
+    if (o.sound) {
+        if (!Written(file, settings::kSoundOn, o.continuousAlarm ? "f" : "ft", out)) return out;
+        o.sound = false;
+        o.continuousAlarm = true;
+    } else {
+        // The stored "Daueralarm" follows its box too: a damaged file may
+        // have said off while the box was forced on.
+        if (!Written(file, settings::kSoundOn, std::string("t") + Flag(o.continuousAlarm, "t", "f"), out)) return out;
+        o.sound = true;
+    }
+    return out;
+}
+
+Effects Daueralarm(MainModel& m, SettingsFile& file) {
+    Effects out;
+    const bool on = !m.options.continuousAlarm;
+    if (Written(file, settings::kContinuousAlarm, Flag(on, "t", "f"), out)) m.options.continuousAlarm = on;
+    return out;
+}
+
+// "minimiert starten" and "Stundensignal" are stored as one pair.
+Effects Stundensignal(MainModel& m, SettingsFile& file) {
+    Effects out;
+    const bool on = !m.options.hourlySignal;
+    const std::string pair = std::string(Flag(m.options.startMinimized, "j", "n")) + Flag(on, "j", "n");
+    if (!Written(file, settings::kStartMinimized, pair, out)) return out;
+    m.options.hourlySignal = on;
+    m.timers.hourlySignalOn = on;
+    return out;
+}
+
+// Takes effect at the next start; the running window stays as it is.
+Effects MinimiertStarten(MainModel& m, SettingsFile& file) {
+    Effects out;
+    const bool on = !m.options.startMinimized;
+    const std::string pair = std::string(Flag(on, "j", "n")) + Flag(m.options.hourlySignal, "j", "n");
+    if (Written(file, settings::kStartMinimized, pair, out)) m.options.startMinimized = on;
+    return out;
+}
+
+// The box shows only what the registry holds: a value that cannot be
+// written or removed is said, and box and stored field stay. When the file
+// cannot take the mark, the registry is taken back too.
+Effects MitWindowsStarten(MainModel& m, SettingsFile& file, AutostartStore& registry, const std::string& exePath) {
+    Effects out;
+    const bool on = !m.options.autostart;
+    if (on ? !registry.Enable(exePath) : !registry.Disable()) {
+        out.steps.push_back({Step::Message, on ? kAutostartNotWritten : kAutostartNotRemoved, kIconExclamation});
+        return out;
+    }
+    if (!Written(file, settings::kAutostart, Flag(on, "t", "f"), out)) {
+        if (on) registry.Disable();
+        else registry.Enable(exePath);
+        return out;
+    }
+    m.options.autostart = on;
+    return out;
+}
+
+}  // namespace hv

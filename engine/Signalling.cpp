@@ -1,0 +1,114 @@
+#include "engine/Signalling.h"
+
+namespace hv {
+namespace {
+
+// The shared buttons belong to the selected slot: the countdown's end must
+// not take continue and reset from a held stopwatch, nor Stopp from a
+// running one.
+void DisableCountdownButtonsIfSelected(MainModel& m) {
+    if (m.timers.selector != SlotSelector::Countdown) return;
+    m.stop.enabled = m.extra1.enabled = m.extra2.enabled = false;
+}
+
+void ResetCountdown(MainModel& m) {
+    CountdownState& c = m.timers.countdown;
+    c.active = false;
+    c.countedUpToMs.reset();
+    c.hours = c.minutes = c.seconds = kNoValue;
+    DisableCountdownButtonsIfSelected(m);
+    if (m.timers.selector == SlotSelector::Countdown) m.start.caption = kSetCountdown;
+}
+
+}  // namespace
+
+void BringBack(MainModel& m, Effects& out) {
+    m.timers.inTray = false;
+    m.timers.minimiseOnFirstPaint = false;
+    out.Add(Step::BringBack);
+}
+
+void RingAlarm(MainModel& m, int k, Effects& out) {
+    if (!m.options.continuousAlarm) {
+        if (m.options.sound) out.Add(Step::PlayOnce, kAlarmSound);
+        return;
+    }
+    if (m.options.sound) out.Add(Step::PlayLoop, kAlarmSound);
+    m.timers.alarms[static_cast<std::size_t>(k)].ringing = true;
+    m.timers.lastNoticeAlarm = k;
+    m.status = kReachedNotice + m.labels[static_cast<std::size_t>(k)];
+    BringBack(m, out);
+}
+
+void RingCountdown(MainModel& m, SettingsFile& file, Effects& out) {
+    CountdownState& c = m.timers.countdown;
+    if (!m.options.continuousAlarm) {
+        if (m.options.sound) out.Add(Step::PlayOnce, kAlarmSound);
+        // The countdown slot stops as Stopp stops it, whichever is selected.
+        ResetCountdown(m);
+        out.redrawLabels = true;
+        // A hidden window's icon no longer says the countdown is on.
+        if (m.timers.inTray) out.Add(Step::UpdateTrayIcon);
+        // A failed write is reported; the tick goes on with its checks.
+        Written(file, settings::kCountdownActive, "f", out);
+        return;
+    }
+    if (m.options.sound) out.Add(Step::PlayLoop, kAlarmSound);
+    c.active = false;
+    c.countedUpToMs.reset();
+    c.ringing = true;
+    m.status = kReachedNotice + m.labels[kCountdownSlot];
+    BringBack(m, out);
+    if (m.timers.selector == SlotSelector::Countdown) m.extra1.enabled = m.extra2.enabled = false;
+    c.hours = c.minutes = c.seconds = kNoValue;
+}
+
+void HourlySignal(MainModel& m, Effects& out) {
+    // The chime would replace a continuous alarm's looping sound: the
+    // sleeper would hear one chime and then silence.
+    const bool chime = m.options.sound && !m.timers.AnythingRinging();
+    if (!m.timers.inTray) {
+        if (chime) out.Add(Step::PlayOnce, kHourlySound);
+        m.timers.hourlySignalPending = true;
+        return;
+    }
+    if (m.options.sound) {
+        if (chime) out.Add(Step::PlayOnce, kHourlySound);
+        return;
+    }
+    out.Add(Step::HourlyBox, kHourlyNotice);
+}
+
+void AcknowledgeAll(MainModel& m, SettingsFile& file, Effects& out) {
+    out.Add(Step::Silence);
+    m.status.clear();
+    for (AlarmSlot& slot : m.timers.alarms) slot.ringing = false;
+    CountdownState& c = m.timers.countdown;
+    if (c.ringing) {
+        c.ringing = false;
+        ResetCountdown(m);
+        Written(file, settings::kCountdownActive, "f", out);
+    }
+    if (m.timers.selector == SlotSelector::Stopwatch) m.stop.enabled = m.timers.stopwatch.Running();
+    m.timers.hourlySignalPending = false;
+    out.redrawLabels = true;
+}
+
+// An alarm that still rings keeps its looping sound (the same file), its
+// notice and "Alarm aus"; a pending hourly signal keeps "Alarm aus" too.
+void AcknowledgeCountdownRing(MainModel& m, Effects& out) {
+    m.timers.countdown.ringing = false;
+    int ringing = -1;
+    for (int k = 0; k < kAlarmSlotCount; ++k)
+        if (m.timers.alarms[static_cast<std::size_t>(k)].ringing) ringing = k;
+    if (ringing < 0) {
+        out.Add(Step::Silence);
+        m.status.clear();
+        return;
+    }
+    const int last = m.timers.lastNoticeAlarm;
+    if (last >= 0 && m.timers.alarms[static_cast<std::size_t>(last)].ringing) ringing = last;
+    m.status = kReachedNotice + m.labels[static_cast<std::size_t>(ringing)];
+}
+
+}  // namespace hv

@@ -1,0 +1,228 @@
+// The six slot selectors, Start, Stopp, the two extra-function buttons and
+// "Alarm aus": one set of buttons acts on whichever slot is selected.
+#include "engine/ClockText.h"
+#include "engine/Commands.h"
+#include "engine/Entry.h"
+#include "engine/Signalling.h"
+#include "res/resource.h"
+
+namespace hv {
+namespace {
+
+constexpr int kHoursIds[5] = {IDC_ALARM1_HOUR, IDC_ALARM2_HOUR, IDC_ALARM3_HOUR, IDC_ALARM4_HOUR, IDC_COUNTDOWN_HOUR};
+
+// Stopp and the extra-function buttons as the selected slot's state has them.
+void EnableSlotButtons(MainModel& m) {
+    const TimekeepingState& t = m.timers;
+    const int slot = SlotIndexOf(t.selector);
+    if (slot >= 0 && slot < kAlarmSlotCount) {
+        m.stop.enabled = t.alarms[static_cast<std::size_t>(slot)].active;
+        m.extra1.enabled = m.extra2.enabled = false;
+    } else if (slot == kCountdownSlot) {
+        const CountdownState& c = t.countdown;
+        m.stop.enabled = c.HasValue();
+        m.extra1.enabled = c.HasValue() && c.active;
+        m.extra2.enabled = c.HasValue() && !c.active;
+    } else if (slot == kStopwatchSlot) {
+        const bool running = t.stopwatch.Running();
+        m.stop.enabled = running;
+        m.extra1.enabled = m.extra2.enabled = t.stopwatch.HasValue() && !running;
+    }
+}
+
+void FocusHours(int slot, Effects& out) {
+    out.focus = kHoursIds[slot];
+    out.selectFocusText = true;
+}
+
+void Reject(int slot, Effects& out) {
+    out.steps.push_back({Step::Message, kBadEntry, kIconStop});
+    FocusHours(slot, out);
+}
+
+Effects StartAlarm(MainModel& m, SettingsFile& file, int k, const EntryTexts& entry) {
+    Effects out;
+    AlarmSlot& slot = m.timers.alarms[static_cast<std::size_t>(k)];
+    const auto target = AlarmEntry({entry.hours, entry.minutes, entry.seconds});
+    // A refused entry leaves the slot and the file as they were: the alarm
+    // the user still sees armed stays armed at the next start too. A failed
+    // write commits nothing either.
+    if (target && !Written(file, settings::AlarmActive(k), "t" + target->hourText + target->minuteText + target->secondText, out))
+        return out;
+    m.start.caption = kResetAlarm;
+    if (target) {
+        slot.hourText = target->hourText;
+        slot.minuteText = target->minuteText;
+        slot.secondText = target->secondText;
+        slot.active = true;
+    }
+    m.stop.enabled = slot.active;
+    if (!target) Reject(k, out);
+    out.redrawLabels = true;
+    return out;
+}
+
+Effects StartCountdown(MainModel& m, SettingsFile& file, const EntryTexts& entry) {
+    Effects out;
+    CountdownState& c = m.timers.countdown;
+    const auto accepted = CountdownEntry({entry.hours, entry.minutes, entry.seconds});
+    if (!accepted) {
+        // A paused countdown still has time left that Stopp must clear.
+        m.stop.enabled = c.active || c.HasValue();
+        Reject(kCountdownSlot, out);
+        out.redrawLabels = true;
+        return out;
+    }
+    // The ended countdown's ring is acknowledged first, or the next "Alarm
+    // aus" would reset the new one; only its own ring.
+    if (c.ringing) AcknowledgeCountdownRing(m, out);
+    c.hours = accepted->hours;
+    c.minutes = accepted->minutes;
+    c.seconds = accepted->seconds;
+    c.countedUpToMs.reset();
+    c.active = true;
+    m.extra1.enabled = true;
+    m.extra2.enabled = false;
+    m.start.caption = kResetCountdown;
+    m.stop.enabled = true;
+    if (!Written(file, settings::kCountdownActive, "t" + accepted->storedTime, out)) return out;
+    out.redrawLabels = true;
+    return out;
+}
+
+Effects StartStopwatch(MainModel& m, std::int64_t monoMs) {
+    Effects out;
+    out.steps.push_back({Step::LaunchWorker, {}, 0, FileError::None, m.timers.stopwatch.Start(monoMs)});
+    out.Add(Step::DisplayTickOn);
+    m.stopwatchText = kStopwatchStarted;
+    m.extra1.enabled = m.extra2.enabled = false;
+    m.stop.enabled = true;
+    m.start.caption = kRestartStopwatch;
+    out.redrawLabels = true;
+    return out;
+}
+
+void HoldStopwatch(MainModel& m, std::int64_t monoMs, Effects& out) {
+    m.stopwatchText = StopwatchText(m.timers.stopwatch.Stop(monoMs));
+    out.Add(Step::DisplayTickOff);
+}
+
+}  // namespace
+
+Effects SelectSlot(MainModel& m, SlotSelector selected) {
+    Effects out;
+    const TimekeepingState& t = m.timers;
+    if (SlotIndexOf(selected) < 0) return out;
+    m.timers.selector = selected;
+    m.start.enabled = true;
+    const int slot = SlotIndexOf(selected);
+    if (slot < kAlarmSlotCount) {
+        m.start.caption = t.alarms[static_cast<std::size_t>(slot)].active ? kResetAlarm : kSetAlarm;
+        m.stop.caption = kClearAlarm;
+        m.extra1.caption = m.extra2.caption = kNotAvailable;
+    } else if (slot == kCountdownSlot) {
+        m.start.caption = t.countdown.active ? kResetCountdown : kSetCountdown;
+        m.stop.caption = kClearCountdown;
+        m.extra1.caption = kPauseCountdown;
+        m.extra2.caption = kResumeCountdown;
+    } else {
+        m.start.caption = t.stopwatch.Running() ? kRestartStopwatch : kStartStopwatch;
+        m.stop.caption = kHoldStopwatch;
+        m.extra1.caption = kContinueStopwatch;
+        m.extra2.caption = kResetStopwatch;
+    }
+    EnableSlotButtons(m);
+    // The hours field, ready to be typed over; the stopwatch has none.
+    if (slot != kStopwatchSlot) FocusHours(slot, out);
+    return out;
+}
+
+Effects Start(MainModel& m, SettingsFile& file, const EntryTexts& entry, std::int64_t monoMs) {
+    const int slot = SlotIndexOf(m.timers.selector);
+    if (slot >= 0 && slot < kAlarmSlotCount) return StartAlarm(m, file, slot, entry);
+    if (slot == kCountdownSlot) return StartCountdown(m, file, entry);
+    if (slot == kStopwatchSlot) return StartStopwatch(m, monoMs);
+    return {};
+}
+
+Effects Stopp(MainModel& m, SettingsFile& file, std::int64_t monoMs) {
+    Effects out;
+    TimekeepingState& t = m.timers;
+    const int slot = SlotIndexOf(t.selector);
+    if (slot >= 0 && slot < kAlarmSlotCount) {
+        AlarmSlot& a = t.alarms[static_cast<std::size_t>(slot)];
+        if (a.ringing) AcknowledgeAll(m, file, out);
+        a.active = false;
+        m.stop.enabled = false;
+        // A failed write has been reported; the handler goes no further.
+        if (!Written(file, settings::AlarmActive(slot), "f", out)) return out;
+        m.start.caption = kSetAlarm;
+    } else if (slot == kCountdownSlot) {
+        CountdownState& c = t.countdown;
+        c.active = false;
+        c.countedUpToMs.reset();
+        m.stop.enabled = m.extra1.enabled = m.extra2.enabled = false;
+        c.hours = c.minutes = c.seconds = kNoValue;
+        if (!Written(file, settings::kCountdownActive, "f", out)) return out;
+        m.start.caption = kSetCountdown;
+        if (c.ringing) AcknowledgeAll(m, file, out);
+    } else if (slot == kStopwatchSlot && t.stopwatch.Running()) {
+        HoldStopwatch(m, monoMs, out);
+        m.extra1.enabled = m.extra2.enabled = true;
+        m.stop.enabled = false;
+    } else {
+        return out;
+    }
+    out.redrawLabels = true;
+    return out;
+}
+
+// Each acts only in the state its button is enabled for.
+Effects Zusatzfunktion1(MainModel& m, SettingsFile& file, std::int64_t monoMs) {
+    Effects out;
+    TimekeepingState& t = m.timers;
+    const bool held = t.stopwatch.HasValue() && !t.stopwatch.Running();
+    if (t.selector == SlotSelector::Countdown && t.countdown.active) {
+        t.countdown.active = false;
+        t.countdown.countedUpToMs.reset();
+        m.extra1.enabled = false;
+        m.extra2.enabled = true;
+        if (!Written(file, settings::kCountdownActive, "f", out)) return out;
+    } else if (t.selector == SlotSelector::Stopwatch && held) {
+        out.steps.push_back({Step::LaunchWorker, {}, 0, FileError::None, t.stopwatch.Continue(monoMs)});
+        out.Add(Step::DisplayTickOn);
+        m.extra1.enabled = m.extra2.enabled = false;
+        m.stop.enabled = true;
+    }
+    out.redrawLabels = true;
+    return out;
+}
+
+Effects Zusatzfunktion2(MainModel& m, SettingsFile& file) {
+    Effects out;
+    TimekeepingState& t = m.timers;
+    const CountdownState& c = t.countdown;
+    const bool held = t.stopwatch.HasValue() && !t.stopwatch.Running();
+    if (t.selector == SlotSelector::Countdown && c.HasValue() && !c.active && !c.ringing) {
+        t.countdown.active = true;
+        t.countdown.countedUpToMs.reset();  // the first tick counts one, as after Start
+        m.extra2.enabled = false;
+        m.extra1.enabled = true;
+        if (!Written(file, settings::kCountdownActive, "t", out)) return out;
+    } else if (t.selector == SlotSelector::Stopwatch && held) {
+        t.stopwatch.Reset();
+        m.stopwatchText = kInactive;
+        m.extra1.enabled = m.extra2.enabled = false;
+        m.start.caption = kStartStopwatch;
+    }
+    out.redrawLabels = true;
+    return out;
+}
+
+Effects AlarmAus(MainModel& m, SettingsFile& file) {
+    Effects out;
+    AcknowledgeAll(m, file, out);
+    return out;
+}
+
+}  // namespace hv

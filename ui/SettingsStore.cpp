@@ -1,0 +1,36 @@
+#include "ui/SettingsStore.h"
+
+#include "platform/Services.h"
+
+namespace hv {
+
+FileError FileByteStore::Read(std::size_t size, std::string& bytes) {
+    FileError error = m_file.Open(m_path, File::kRead);
+    if (error != FileError::None) return error;
+    bytes.assign(size, '\0');
+    std::size_t got = 0;
+    error = m_file.Read(bytes.data(), bytes.size(), got);
+    m_file.Close();
+    bytes.resize(got);
+    return error;
+}
+
+FileError FileByteStore::Create(const std::vector<std::string_view>& pieces) {
+    FileError error = m_file.Open(m_path, File::kCreate | File::kWrite);
+    for (std::size_t i = 0; error == FileError::None && i < pieces.size(); ++i)
+        error = m_file.Write(pieces[i].data(), pieces[i].size());
+    m_file.Close();
+    return error;
+}
+
+FileError FileByteStore::WriteAt(std::size_t offset, std::string_view bytes) {
+    FileError error = m_file.Open(m_path, File::kWrite);
+    if (error == FileError::None) error = m_file.Seek(offset);
+    if (error == FileError::None) error = m_file.Write(bytes.data(), bytes.size());
+    m_file.Close();
+    return error;
+}
+
+void FileByteStore::Pause(unsigned ms) { SleepMilliseconds(ms); }
+
+}  // namespace hv
