@@ -38,7 +38,7 @@ void BeschriftungDlg::OnPaint() {
 }
 
 BrushHandle BeschriftungDlg::OnCtlColor(DcHandle dc, Window, int kind) {
-    return WhiteDialogColours(DeviceContext(dc), kind, m_whiteBrush.Handle());
+    return AnswerColours(DeviceContext(dc), WhiteDialogColoursOf(kind), m_whiteBrush.Handle());
 }
 
 void BeschriftungDlg::OnRename(int k) {

@@ -85,7 +85,7 @@ bool HauptDlg::OnInitDialog() {
     m_store.SetPath(hv::SettingsPath(
         ReadRegistryValue(RegistryRoot::LocalMachine, kProductKey, kProductDirValue).value_or(""), ModuleDirectory(),
         CurrentDirectory()));
-    m_whiteBrush = SolidBrush(Rgb(255, 255, 255));
+    m_whiteBrush = SolidBrush(kWhite);
     CreateFonts();
     for (const auto& overview : m_alarmOverview) overview.SetFont(m_overviewFont.Handle(), true);
     m_countdownOverview.SetFont(m_overviewFont.Handle(), true);
@@ -272,9 +272,9 @@ void HauptDlg::OnTimer(unsigned timerId) {
 }
 
 LResult HauptDlg::OnTrayNotify(WParam, LParam mouseMessage) {
-    const bool restore = mouseMessage == kLButtonUp || mouseMessage == kRButtonUp;
-    Apply(TrayNotify(m_model, static_cast<unsigned>(mouseMessage)));
-    return restore ? 1 : 0;
+    const Effects effects = TrayNotify(m_model, static_cast<unsigned>(mouseMessage));
+    Apply(effects);
+    return effects.Has(Step::BringBack) ? 1 : 0;
 }
 
 // Explorer restarted and lost every icon: a hidden window without its icon
@@ -296,7 +296,7 @@ LResult HauptDlg::OnGdiCount(WParam, LParam) {
 IconHandle HauptDlg::OnQueryDragIcon() { return m_hIcon; }
 
 BrushHandle HauptDlg::OnCtlColor(DcHandle dcHandle, Window control, int kind) {
-    return MainWindowColours(DeviceContext(dcHandle), control.ControlId(), kind, m_whiteBrush.Handle());
+    return AnswerColours(DeviceContext(dcHandle), MainWindowColoursOf(control.ControlId(), kind), m_whiteBrush.Handle());
 }
 
 bool HauptDlg::HandleMessage(const Message& m, LResult& result) {

@@ -15,7 +15,7 @@ bool InfoDlg::OnInitDialog() {
 }
 
 BrushHandle InfoDlg::OnCtlColor(DcHandle dc, Window, int kind) {
-    return WhiteDialogColours(DeviceContext(dc), kind, m_whiteBrush.Handle());
+    return AnswerColours(DeviceContext(dc), WhiteDialogColoursOf(kind), m_whiteBrush.Handle());
 }
 
 // Shown normally: a mail program opened hidden would make the button seem dead.

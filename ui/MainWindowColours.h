@@ -1,21 +1,11 @@
 #pragma once
-// The main window's colours: white everywhere, black text, the clock in a
-// warm red, the date line blue, the status line red.
+// The windows' answers to WM_CTLCOLOR*: the colours engine/Colours decides,
+// set on the control's device context, and the white brush.
+#include "engine/Colours.h"
 #include "platform/Gdi.h"
 
 namespace hv {
 
-constexpr Color kWhite = Rgb(255, 255, 255);
-constexpr Color kBlack = Rgb(0, 0, 0);
-constexpr Color kClockColour = Rgb(215, 56, 53);
-constexpr Color kDateColour = Rgb(0, 0, 255);
-constexpr Color kStatusColour = Rgb(255, 0, 0);
-
-// The answer to WM_CTLCOLOR* for a control id (0 for the dialog itself) and
-// kind: sets the text colours on `dc` and returns the brush, or no brush to
-// leave the colours to the default processing.
-BrushHandle MainWindowColours(const DeviceContext& dc, int controlId, int kind, BrushHandle white);
-// The same for the label editor and the about window: black on white.
-BrushHandle WhiteDialogColours(const DeviceContext& dc, int kind, BrushHandle white);
+BrushHandle AnswerColours(const DeviceContext& dc, const ControlColours& c, BrushHandle white);
 
 }  // namespace hv

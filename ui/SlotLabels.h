@@ -6,13 +6,12 @@
 #include <array>
 #include <string>
 
+#include "engine/Colours.h"
 #include "model/SettingsRecord.h"
 #include "platform/Gdi.h"
 
 namespace hv {
 
-constexpr Color kActiveLabelColour = Rgb(46, 112, 36);
-constexpr Color kInactiveLabelColour = Rgb(154, 43, 43);
 
 struct Point {
     int x = 0, y = 0;
