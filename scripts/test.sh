@@ -21,3 +21,6 @@ cmake -S "$root" -B "$root/build/native" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DHV_
 cmake --build "$root/build/native" -j "$jobs"
 
 ctest --test-dir "$root/build/native" --output-on-failure -j "$jobs"
+
+# The suite's size beside the product's.
+"$root/scripts/weight.sh"

@@ -214,7 +214,11 @@ void HauptDlg::ApplyView() {
     SetTextIfChanged(m_statusEdit, v.status, was.status, all);
     SetTextIfChanged(m_clockEdit, v.clock, was.clock, all);
     SetTextIfChanged(m_dateEdit, v.date, was.date, all);
-    if (all || v.openEntrySlot != was.openEntrySlot) {
+    // Not before the first paint: the dialog manager gives the first entry
+    // field the focus once the initialisation is done, and a focus that
+    // finds nothing to rest on is lost.
+    if (m_painted && (!m_entryFieldsShown || v.openEntrySlot != was.openEntrySlot)) {
+        m_entryFieldsShown = true;
         for (std::size_t k = 0; k < kAlarmSlotCount; ++k)
             for (const Control* f : {&m_alarmHourEdit[k], &m_alarmMinEdit[k], &m_alarmSecEdit[k]})
                 f->Enable(v.openEntrySlot == static_cast<int>(k));
@@ -233,6 +237,7 @@ void HauptDlg::MoveFocus(const FocusMove& move) {
 }
 
 void HauptDlg::OnPaint() {
+    m_painted = true;
     Apply(Paint(m_model));
     if (Wnd().IsIconic()) {
         PaintMinimisedIcon();
@@ -241,7 +246,7 @@ void HauptDlg::OnPaint() {
     }
     DrawSlotLabels();
     ApplyView();
-    MoveFocus(FocusAtPaint(m_model, FocusedWindow().IsValid()));
+    MoveFocus(FocusAtPaint(m_model, !FocusLost()));
 }
 
 void HauptDlg::PaintMinimisedIcon() {
@@ -254,6 +259,13 @@ void HauptDlg::PaintMinimisedIcon() {
 
 void HauptDlg::DrawSlotLabels() {
     hv::DrawSlotLabels(ClientDc(Wnd()), m_model.labels, ViewOf(m_model).labelActive);
+}
+
+// Nothing has it, or the dialog itself, which passes keys by: Esc would no
+// longer close the window, nor Tab move on.
+bool HauptDlg::FocusLost() const {
+    const Window focus = FocusedWindow();
+    return !focus.IsValid() || focus == Wnd();
 }
 
 bool HauptDlg::HasFocus() const {
@@ -344,7 +356,7 @@ bool HauptDlg::HandleMessage(const Message& m, LResult& result) {
     // or a tick that disables the focused one takes the focus with it.
     const bool hadFocus = (m.message == msg::kCommand || m.message == msg::kTimer) && HasFocus();
     const bool handled = DispatchMessageMap(*this, kMessageMap, m, result) || Dialog::HandleMessage(m, result);
-    if (hadFocus && !FocusedWindow().IsValid()) MoveFocus(FocusWhenLost(m_model));
+    if (hadFocus && FocusLost()) MoveFocus(FocusWhenLost(m_model));
     return handled;
 }
 

@@ -54,6 +54,7 @@ private:
     void Perform(const Step& step);
     void PaintMinimisedIcon();
     bool HasFocus() const;  // the keyboard focus is on this window or one of its controls
+    bool FocusLost() const;
     void MoveFocus(const FocusMove& move);
     EntryTexts SelectedEntry() const;
 
@@ -123,6 +124,7 @@ private:
     StopwatchThreads m_workers;  // after m_model, whose stopwatch they count
     MainView m_shown;            // what the controls show now
     bool m_viewShown = false;
+    bool m_painted = false, m_entryFieldsShown = false;
     TrayIconData m_traySnapshot;  // the icon as added, to add it again
     unsigned m_taskbarCreated = 0;  // the registered message, known at run time
 };
