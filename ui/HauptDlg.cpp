@@ -148,10 +148,15 @@ void HauptDlg::Perform(const Step& step) {
                           snd::kFilename | snd::kAsync | (step.kind == Step::PlayLoop ? snd::kLoop : 0u));
             break;
         case Step::Silence: PlaySoundFile(std::nullopt, 0); break;
-        case Step::BringBack:
+        case Step::BringBack: {
+            const bool wasHidden = !Wnd().IsVisible();
             Wnd().Show(sw::kShow);
             RemoveTrayIcon(Wnd());
+            // Shown for the first time after a minimised start, the dialog
+            // manager would pick a control of its own for the focus.
+            if (wasHidden) MoveFocus(FocusAtPaint(m_model, false));
             break;
+        }
         case Step::HideToTray:
             m_traySnapshot = TrayIconFor(Wnd(), ActiveOf(m_model.timers));
             NotifyIcon(nim::kAdd, m_traySnapshot);
