@@ -9,6 +9,8 @@ namespace hv {
 namespace msg {
 constexpr unsigned kNull = 0x0000;
 constexpr unsigned kDestroy = 0x0002;
+constexpr unsigned kDpiChanged = 0x02E0;
+constexpr unsigned kPowerBroadcast = 0x0218;
 constexpr unsigned kPaint = 0x000F;
 constexpr unsigned kClose = 0x0010;
 constexpr unsigned kIconEraseBkgnd = 0x0027;
@@ -67,7 +69,7 @@ constexpr unsigned kFilename = 0x00020000;
 }
 
 namespace sm {
-constexpr int kCxIcon = 11, kCyIcon = 12;
+constexpr int kCxIcon = 11, kCyIcon = 12, kCxSmIcon = 49, kCySmIcon = 50;
 }
 
 namespace bk {

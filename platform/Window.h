@@ -43,6 +43,12 @@ public:
     void Invalidate(bool erase) const;
     void Update() const;  // UpdateWindow: paints now if anything is invalid
     Rect ClientRect() const;
+    // A dialog's rectangle in dialog units as pixels of its client area.
+    Rect MapDialogRect(const Rect& units) const;
+    // The DPI the window is drawn for (the system's before Windows 10).
+    int Dpi() const;
+    // Moves and sizes the window to a rectangle of the screen.
+    void MoveTo(const Rect& screen) const;
 
     // Setting a timer again replaces it and starts a new period.
     bool SetTimer(unsigned id, unsigned periodMs) const;
@@ -61,6 +67,9 @@ using Control = Window;
 
 // The window that has the keyboard focus in this thread, or none.
 Window FocusedWindow();
+
+// The rectangle a message's LPARAM points to (WM_DPICHANGED's suggestion).
+Rect RectAt(LParam l);
 
 // The system menu of a window (GetSystemMenu without reverting).
 class SystemMenu {

@@ -7,6 +7,8 @@ namespace hv {
 constexpr int kClockFontHeight = 70, kClockFontWeight = 700;
 constexpr int kDateFontHeight = 18, kDateFontWeight = 670;
 constexpr int kOverviewFontHeight = 16, kOverviewFontWeight = 670;
+constexpr int kLabelFontHeight = 16;
+// Heights are pixels of the standard layout (base units 6 x 13).
 
 // Arial with a positive cell height, DEFAULT_CHARSET, OUT_STRING_PRECIS,
 // CLIP_CHARACTER_PRECIS, DEFAULT_QUALITY.

@@ -1,5 +1,6 @@
 #include "ui/HauptDlg.h"
 
+#include "engine/Layout.h"
 #include "engine/Tick.h"
 #include "model/FileErrorText.h"
 #include "model/SettingsPath.h"
@@ -87,9 +88,6 @@ bool HauptDlg::OnInitDialog() {
         CurrentDirectory()));
     m_whiteBrush = SolidBrush(kWhite);
     CreateFonts();
-    for (const auto& overview : m_alarmOverview) overview.SetFont(m_overviewFont.Handle(), true);
-    m_countdownOverview.SetFont(m_overviewFont.Handle(), true);
-    m_stopwatchOverview.SetFont(m_overviewFont.Handle(), true);
 
     const SettingsFile::StartupResult loaded = m_file.Load();
     ApplyStartStates(m_model, loaded.record);
@@ -112,13 +110,28 @@ void HauptDlg::AddAboutToSystemMenu() {
     menu.AppendString(IDM_ABOUTBOX, about);
 }
 
+// In step with the dialog's layout: a screen scaled to 150 % gets fonts half
+// as tall again, a smaller dialog font smaller ones.
 void HauptDlg::CreateFonts() {
-    m_clockFont = Font(ArialFieldFont(kClockFontHeight, kClockFontWeight));
+    const BaseUnits units = Units();
+    m_clockFont = Font(ArialFieldFont(ScaledHeight(kClockFontHeight, units), kClockFontWeight));
     m_clockEdit.SetFont(m_clockFont.Handle(), true);
-    m_dateFont = Font(ArialFieldFont(kDateFontHeight, kDateFontWeight));
+    m_dateFont = Font(ArialFieldFont(ScaledHeight(kDateFontHeight, units), kDateFontWeight));
     m_dateEdit.SetFont(m_dateFont.Handle(), true);
     m_statusEdit.SetFont(m_dateFont.Handle(), true);
-    m_overviewFont = Font(ArialFieldFont(kOverviewFontHeight, kOverviewFontWeight));
+    m_overviewFont = Font(ArialFieldFont(ScaledHeight(kOverviewFontHeight, units), kOverviewFontWeight));
+    for (const auto& overview : m_alarmOverview) overview.SetFont(m_overviewFont.Handle(), true);
+    m_countdownOverview.SetFont(m_overviewFont.Handle(), true);
+    m_stopwatchOverview.SetFont(m_overviewFont.Handle(), true);
+}
+
+// Moved to a screen with another scaling: the suggested rectangle, and the
+// fonts anew (the dialog manager scales its own font and the controls).
+LResult HauptDlg::OnDpiChanged(WParam, LParam suggested) {
+    Wnd().MoveTo(RectAt(suggested));
+    CreateFonts();
+    Wnd().Invalidate(true);
+    return 0;
 }
 
 EntryTexts HauptDlg::SelectedEntry() const {
@@ -262,8 +275,14 @@ void HauptDlg::PaintMinimisedIcon() {
     dc.DrawIcon((client.Width() - cx + 1) / 2, (client.Height() - cy + 1) / 2, m_hIcon);
 }
 
+BaseUnits HauptDlg::Units() const {
+    const Rect units = Wnd().MapDialogRect({0, 0, 4, 8});
+    return {units.right, units.bottom};
+}
+
 void HauptDlg::DrawSlotLabels() {
-    hv::DrawSlotLabels(ClientDc(Wnd()), m_model.labels, ViewOf(m_model).labelActive);
+    hv::DrawSlotLabels(ClientDc(Wnd()), m_model.labels, ViewOf(m_model).labelActive, SlotLabelPlaces(Units()),
+                       ScaledHeight(kLabelFontHeight, Units()));
 }
 
 // Nothing has it, or the dialog itself, which passes keys by: Esc would no
@@ -325,6 +344,7 @@ bool HauptDlg::HandleMessage(const Message& m, LResult& result) {
         map::QueryDragIcon<HauptDlg, &HauptDlg::OnQueryDragIcon>(),
         map::Raw<HauptDlg, &HauptDlg::OnTrayNotify>(WM_TRAYNOTIFY),
         map::Raw<HauptDlg, &HauptDlg::OnGdiCount>(WM_GDICOUNT),
+        map::Raw<HauptDlg, &HauptDlg::OnDpiChanged>(msg::kDpiChanged),
         map::Command<HauptDlg, &HauptDlg::OnTrayMinimieren>(IDC_TRAY),
         map::Command<HauptDlg, &HauptDlg::OnAlarmAus>(IDC_ALARM_OFF),
         map::Command<HauptDlg, &HauptDlg::OnAlarmzeit1>(IDC_ALARM1_CHECK),

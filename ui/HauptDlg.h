@@ -8,6 +8,7 @@
 #include <string>
 
 #include "engine/Commands.h"
+#include "engine/Layout.h"
 #include "engine/MainView.h"
 #include "model/SettingsFile.h"
 #include "platform/Dialog.h"
@@ -48,6 +49,7 @@ protected:
 private:
     void AddAboutToSystemMenu();
     void CreateFonts();
+    BaseUnits Units() const;
     // The effects in order, the view, the labels, the focus.
     void Apply(const Effects& effects);
     void ApplyView();
@@ -87,6 +89,7 @@ private:
     bool OnSysCommand(unsigned command, LParam);
     void OnTaskbarCreated();
     LResult OnGdiCount(WParam, LParam);
+    LResult OnDpiChanged(WParam, LParam suggested);
 
     // Members in the order the window declares them.
     SolidBrush m_whiteBrush;

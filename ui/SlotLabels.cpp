@@ -4,9 +4,9 @@
 
 namespace hv {
 
-FontSpec LabelFontSpec() {
+FontSpec LabelFontSpec(int height) {
     FontSpec spec;
-    spec.height = 16;
+    spec.height = height;
     spec.escapement = 1;
     spec.orientation = 1;
     spec.weight = 400;
@@ -20,12 +20,13 @@ FontSpec LabelFontSpec() {
 }
 
 void DrawSlotLabels(const DeviceContext& dc, const std::array<std::string, kLabelCount>& labels,
-                    const std::array<bool, kLabelCount>& active) {
-    const Font font(LabelFontSpec());
+                    const std::array<bool, kLabelCount>& active, const std::array<SlotLabelPlace, 6>& places,
+                    int fontHeight) {
+    const Font font(LabelFontSpec(fontHeight));
     dc.SetBkMode(bk::kTransparent);
     const ScopedSelectFont selected(dc, font.Handle());
     for (std::size_t i = 0; i < labels.size(); ++i) {
-        const SlotLabelPlace& at = kSlotLabelPlaces[i];
+        const SlotLabelPlace& at = places[i];
         dc.SetTextColor(active[i] ? kActiveLabelColour : kInactiveLabelColour);
         dc.TextOut(at.besideSelector.x, at.besideSelector.y, labels[i]);
         dc.TextOut(at.beforeOverview.x, at.beforeOverview.y, labels[i]);

@@ -1,6 +1,7 @@
 #include "ui/TrayIcon.h"
 
 #include "platform/Constants.h"
+#include "platform/Gdi.h"
 #include "platform/Resources.h"
 #include "res/resource.h"
 #include "ui/HauptDlg.h"
@@ -13,7 +14,9 @@ TrayIconData TrayIconFor(const Window& window, const ActiveFunctions& on) {
     data.id = kTrayIconId;
     data.flags = nim::kFlagMessage | nim::kFlagIcon | nim::kFlagTip;
     data.callbackMessage = WM_TRAYNOTIFY;
-    data.icon = LoadSharedIcon(on.Any() ? IDI_ACTIVE : IDR_MAINFRAME, 16, 16);
+    // The small icon's size at this screen's scaling: 16 at 100 %, 24 at 150 %.
+    data.icon = LoadSharedIcon(on.Any() ? IDI_ACTIVE : IDR_MAINFRAME, SystemMetric(sm::kCxSmIcon),
+                               SystemMetric(sm::kCySmIcon));
     data.tip = TrayTipText(on);
     return data;
 }

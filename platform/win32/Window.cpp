@@ -69,6 +69,37 @@ Rect Window::ClientRect() const {
     return Rect{r.left, r.top, r.right, r.bottom};
 }
 
+Rect Window::MapDialogRect(const Rect& units) const {
+    RECT r{units.left, units.top, units.right, units.bottom};
+    ::MapDialogRect(ToHwnd(m_handle), &r);
+    return Rect{r.left, r.top, r.right, r.bottom};
+}
+
+int Window::Dpi() const {
+    // GetDpiForWindow exists from Windows 10 1607 on; the program runs on 7 too.
+    using GetDpiForWindowFn = UINT(WINAPI*)(HWND);
+    static const auto getDpi = reinterpret_cast<GetDpiForWindowFn>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("user32.dll"), "GetDpiForWindow")));
+    if (getDpi) {
+        const UINT dpi = getDpi(ToHwnd(m_handle));
+        if (dpi) return static_cast<int>(dpi);
+    }
+    const HDC dc = GetDC(nullptr);
+    const int dpi = GetDeviceCaps(dc, LOGPIXELSY);
+    ReleaseDC(nullptr, dc);
+    return dpi > 0 ? dpi : 96;
+}
+
+Rect RectAt(LParam l) {
+    const RECT* r = reinterpret_cast<const RECT*>(l);
+    return r ? Rect{r->left, r->top, r->right, r->bottom} : Rect{};
+}
+
+void Window::MoveTo(const Rect& screen) const {
+    SetWindowPos(ToHwnd(m_handle), nullptr, screen.left, screen.top, screen.right - screen.left,
+                 screen.bottom - screen.top, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 bool Window::SetTimer(unsigned id, unsigned periodMs) const {
     return ::SetTimer(ToHwnd(m_handle), id, periodMs, nullptr) != 0;
 }

@@ -139,7 +139,8 @@ def draw_badge(cv, size):
 
 def icon_images(active):
     images = []
-    for size in (16, 32, 48):
+    # 20 and 24 serve the notification area at 125 % and 150 %.
+    for size in (16, 20, 24, 32, 40, 48):
         cv = Canvas(size, size)
         draw_clock(cv, 0, 0, size)
         if active:
