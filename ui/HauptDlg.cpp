@@ -231,7 +231,9 @@ void HauptDlg::ApplyView() {
     SetTextIfChanged(m_stopwatchOverview, v.stopwatchOverview, was.stopwatchOverview, all);
     SetTextIfChanged(m_statusEdit, v.status, was.status, all);
     SetTextIfChanged(m_clockEdit, v.clock, was.clock, all);
-    SetTextIfChanged(m_dateEdit, v.date, was.date, all);
+    // The clock field overlaps the date line's left end and erases it when it
+    // repaints: the date is set again after it.
+    SetTextIfChanged(m_dateEdit, v.date, was.date, all || v.clock != was.clock);
     // Not before the first paint: the dialog manager gives the first entry
     // field the focus once the initialisation is done, and a focus that
     // finds nothing to rest on is lost.
