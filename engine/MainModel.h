@@ -36,6 +36,7 @@ struct MainModel {
     Button extra2{kNotAvailable, false};
     std::string status;
     std::string clock, date;
+    int secondOfDay = -1;  // the local time of the last tick, for the next alarm
     std::string stopwatchText = kInactive;  // the stopwatch's overview as last shown
 };
 

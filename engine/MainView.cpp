@@ -29,7 +29,7 @@ MainView ViewOf(const MainModel& m) {
     v.extra2 = m.extra2;
     // Whatever rings waits for "Alarm aus", and no option may change meanwhile.
     const bool ringing = t.AnythingRinging();
-    v.alarmOffEnabled = ringing || t.hourlySignalPending;
+    v.alarmOffEnabled = ringing || t.hourlySignalPending || t.missedNotice;
     v.checks = m.options;
     v.soundEnabled = !ringing;
     v.continuousAlarmEnabled = !ringing && m.options.sound;

@@ -36,11 +36,12 @@ void RingAlarm(MainModel& m, int k, Effects& out) {
     if (m.options.sound) out.Add(Step::PlayLoop, kAlarmSound);
     m.timers.alarms[static_cast<std::size_t>(k)].ringing = true;
     m.timers.lastNoticeAlarm = k;
+    m.timers.missedNotice = false;
     m.status = kReachedNotice + m.labels[static_cast<std::size_t>(k)];
     BringBack(m, out);
 }
 
-void RingCountdown(MainModel& m, SettingsFile& file, Effects& out) {
+void RingCountdown(MainModel& m, SettingsFile& file, Effects& out, bool asleep) {
     CountdownState& c = m.timers.countdown;
     if (!m.options.continuousAlarm) {
         if (m.options.sound) out.Add(Step::PlayOnce, kAlarmSound);
@@ -57,7 +58,8 @@ void RingCountdown(MainModel& m, SettingsFile& file, Effects& out) {
     c.active = false;
     c.countedUpToMs.reset();
     c.ringing = true;
-    m.status = kReachedNotice + m.labels[kCountdownSlot];
+    m.timers.missedNotice = false;
+    m.status = (asleep ? kEndedAsleepNotice : kReachedNotice) + m.labels[kCountdownSlot];
     BringBack(m, out);
     if (m.timers.selector == SlotSelector::Countdown) m.extra1.enabled = m.extra2.enabled = false;
     c.hours = c.minutes = c.seconds = kNoValue;
@@ -91,7 +93,20 @@ void AcknowledgeAll(MainModel& m, SettingsFile& file, Effects& out) {
     }
     if (m.timers.selector == SlotSelector::Stopwatch) m.stop.enabled = m.timers.stopwatch.Running();
     m.timers.hourlySignalPending = false;
+    m.timers.missedNotice = false;
     out.redrawLabels = true;
+}
+
+void ReportMissed(MainModel& m, const std::vector<std::pair<int, std::int64_t>>& missed, Effects& out) {
+    if (missed.empty()) return;
+    const int k = missed.back().first;
+    const AlarmSlot& a = m.timers.alarms[static_cast<std::size_t>(k)];
+    std::string label = m.labels[static_cast<std::size_t>(k)];
+    label.erase(label.find_last_not_of(' ') + 1);
+    const std::string what = label + " (" + a.hourText + ":" + a.minuteText + ":" + a.secondText + ")";
+    m.status = missed.size() == 1 ? kMissedOne + what : std::to_string(missed.size()) + kMissedMany + what;
+    m.timers.missedNotice = true;
+    BringBack(m, out);
 }
 
 // An alarm that still rings keeps its looping sound (the same file), its

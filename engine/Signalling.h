@@ -1,6 +1,9 @@
 #pragma once
 // What happens when an alarm time, the countdown's end or the full hour has
 // come, and "Alarm aus", which acknowledges it all.
+#include <utility>
+#include <vector>
+
 #include "engine/Effects.h"
 #include "engine/MainModel.h"
 #include "model/SettingsFile.h"
@@ -8,7 +11,12 @@
 namespace hv {
 
 void RingAlarm(MainModel& m, int k, Effects& out);  // k: alarm slot 0..3
-void RingCountdown(MainModel& m, SettingsFile& file, Effects& out);
+// `asleep`: its end fell into a sleep of the computer, which its notice says.
+void RingCountdown(MainModel& m, SettingsFile& file, Effects& out, bool asleep = false);
+// Alarms whose time of day passed unexamined (a sleep, the clock set
+// forward), as (slot 0..3, wall-clock second) with the latest last: said in
+// the status line, never rung late.
+void ReportMissed(MainModel& m, const std::vector<std::pair<int, std::int64_t>>& missed, Effects& out);
 void HourlySignal(MainModel& m, Effects& out);
 // Silences and acknowledges everything that rings or waits.
 void AcknowledgeAll(MainModel& m, SettingsFile& file, Effects& out);

@@ -55,6 +55,7 @@ Effects StartAlarm(MainModel& m, SettingsFile& file, int k, const EntryTexts& en
         slot.minuteText = target->minuteText;
         slot.secondText = target->secondText;
         slot.active = true;
+        slot.rungAt.reset();
     }
     m.stop.enabled = slot.active;
     if (!target) Reject(k, out);

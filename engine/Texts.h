@@ -24,6 +24,12 @@ constexpr const char* kContinueStopwatch = "Stoppuhr weiterlaufen lassen";
 constexpr const char* kResetStopwatch = "Stoppuhr Reset";
 // Followed directly by the slot's 15-character label.
 constexpr const char* kReachedNotice = "Folgende Alarmzeit erreicht: ";
+// The countdown's notice when its end fell into a sleep of the computer.
+constexpr const char* kEndedAsleepNotice = "Im Ruhezustand abgelaufen: ";
+// Alarms whose time passed while the computer slept or the clock jumped:
+// "Alarm verpasst: Wecker (07:30:00)", "3 Alarme verpasst, zuletzt: ...".
+constexpr const char* kMissedOne = "Alarm verpasst: ";
+constexpr const char* kMissedMany = " Alarme verpasst, zuletzt: ";
 constexpr const char* kHourlyNotice = "Stundensignal!";
 constexpr const char* kProductName = "Horovant";
 // The started stopwatch until its first reading is shown.

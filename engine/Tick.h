@@ -18,6 +18,9 @@ using LocalTimeOf = std::function<LocalTime(std::int64_t epochSeconds)>;
 // wall-clock second begins, so that it never reads the second before.
 constexpr std::int64_t kSecondTickMarginMs = 5;
 
+// An alarm's target as a second of the day, -1 for texts that are not a time.
+int TargetSecond(const AlarmSlot& a);
+
 // How long until the one-second timer should fall due, at `wallMs`.
 std::int64_t UntilNextTickMs(std::int64_t wallMs);
 

@@ -1,5 +1,9 @@
 #include "engine/TrayTip.h"
 
+#include "engine/ClockText.h"
+#include "engine/MainModel.h"
+#include "engine/Tick.h"
+
 namespace hv {
 
 ActiveFunctions ActiveOf(const TimekeepingState& t) {
@@ -10,6 +14,44 @@ std::string TrayTipText(const ActiveFunctions& on) {
     const auto line = [](const char* what, bool active) { return std::string(what) + (active ? " an" : " aus"); };
     return line("Alarm", on.anyAlarm) + "\n" + line("Countdown", on.countdown) + "\n" +
            line("Stoppuhr", on.stopwatch) + "\n" + line("Stundensignal", on.hourlySignal);
+}
+
+namespace {
+
+// The armed alarm that comes next after the time of day `now`.
+std::string NextAlarm(const TimekeepingState& t, int now) {
+    int best = -1, bestWait = 0;
+    for (const AlarmSlot& a : t.alarms) {
+        const int target = TargetSecond(a);
+        if (!a.active || target < 0) continue;
+        const int wait = ((target - now) % 86400 + 86400) % 86400;
+        if (best < 0 || wait < bestWait) best = target, bestWait = wait;
+    }
+    if (best < 0) return {};
+    return CountdownText(best / 3600, best / 60 % 60, best % 60);
+}
+
+}  // namespace
+
+TrayView TrayViewOf(const MainModel& m) {
+    const TimekeepingState& t = m.timers;
+    const ActiveFunctions on = ActiveOf(t);
+    std::string tip = t.missedNotice ? "Alarm verpasst!\n" : "";
+    const std::string next = NextAlarm(t, m.secondOfDay < 0 ? 0 : m.secondOfDay);
+    tip += next.empty() ? "Alarm aus\n" : "Alarm an: " + next + "\n";
+    const CountdownState& c = t.countdown;
+    if (c.active) tip += "Countdown an: " + CountdownText(c.hours, c.minutes, c.seconds) + "\n";
+    else if (c.HasValue() && !c.ringing) tip += "Countdown pausiert: " + CountdownText(c.hours, c.minutes, c.seconds) + "\n";
+    else tip += "Countdown aus\n";
+    if (on.stopwatch) {
+        const StopwatchReading r = t.stopwatch.Reading();
+        tip += "Stoppuhr an: " + CountdownText(r.hours, r.minutes, r.seconds) + "\n";
+    } else {
+        tip += "Stoppuhr aus\n";
+    }
+    tip += on.hourlySignal ? "Stundensignal an" : "Stundensignal aus";
+    if (tip.size() > kTrayTipLength) tip.resize(kTrayTipLength);
+    return {on.Any(), tip};
 }
 
 }  // namespace hv

@@ -23,4 +23,17 @@ ActiveFunctions ActiveOf(const TimekeepingState& t);
 // 50 to 54 characters, so the tip's 63 never cut it.
 std::string TrayTipText(const ActiveFunctions& on);
 
+struct MainModel;
+
+// The icon and tip of the hidden window, following the state: what runs and,
+// where it runs, its time (the next armed alarm, the countdown's remaining
+// time, the stopwatch's reading in whole seconds), and a missed alarm.
+struct TrayView {
+    bool activeIcon = false;
+    std::string tip;  // at most kTrayTipLength characters
+    bool operator==(const TrayView&) const = default;
+};
+constexpr std::size_t kTrayTipLength = 127;  // the tip of the notification structure's second form
+TrayView TrayViewOf(const MainModel& m);
+
 }  // namespace hv

@@ -48,6 +48,9 @@ struct AlarmSlot {
     std::string hourText;
     std::string minuteText;
     std::string secondText;
+    // The wall-clock second it last rang: the hour that summer time's end
+    // repeats does not ring it twice.
+    std::optional<std::int64_t> rungAt;
 };
 
 struct CountdownState {
@@ -70,6 +73,7 @@ struct TimekeepingState {
     SlotSelector selector = SlotSelector::None;
 
     bool hourlySignalPending = false;   // "Alarm aus" enabled for an hourly signal
+    bool missedNotice = false;          // the status line says alarms were missed; "Alarm aus" ends it
     bool inTray = false;                // window hidden in the notification area
     bool hourlySignalOn = false;        // mirror of "Stundensignal" for the tray tip
     bool minimiseOnFirstPaint = false;  // a paint hides the window into the tray

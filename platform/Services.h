@@ -52,10 +52,9 @@ struct TrayIconData {
     unsigned flags = 0;
     unsigned callbackMessage = 0;
     IconHandle icon{};
-    std::string tip;  // copied into the 64-character tip with lstrcpyn
+    std::string tip;  // copied into the 128-character tip with lstrcpyn
 };
-// Shell_NotifyIcon with the first form of NOTIFYICONDATA (64-character tip),
-// which every shell takes: 88 bytes in a 32-bit program, 104 in a 64-bit one.
+// Shell_NotifyIcon with the second form of NOTIFYICONDATA (128-character tip).
 bool NotifyIcon(unsigned action, const TrayIconData& data);
 // The message id Explorer broadcasts when the taskbar is (re)created.
 unsigned TaskbarCreatedMessage();

@@ -149,6 +149,26 @@ void HauptDlg::Apply(const Effects& effects) {
     for (const Step& step : effects.steps) Perform(step);
     if (effects.redrawLabels) DrawSlotLabels();
     if (effects.focus) MoveFocus({effects.focus, effects.selectFocusText});
+    UpdateTrayIcon();
+}
+
+// While hidden, the icon and its tip follow the state; the shell hears of it
+// only when the text or the picture changed (the stopwatch's and the
+// countdown's times change once a second).
+void HauptDlg::UpdateTrayIcon() {
+    if (!m_model.timers.inTray) return;
+    const TrayView now = TrayViewOf(m_model);
+    if (now == m_trayShown) return;
+    m_trayShown = now;
+    m_traySnapshot = TrayIconFor(Wnd(), now);
+    NotifyIcon(nim::kModify, m_traySnapshot);
+}
+
+// Back from a sleep: the gap is examined at once, not at the next tick.
+LResult HauptDlg::OnPowerBroadcast(WParam event, LParam) {
+    constexpr WParam kResumeAutomatic = 0x12;  // PBT_APMRESUMEAUTOMATIC
+    if (event == kResumeAutomatic) OnTimer(kTickTimer);
+    return 1;
 }
 
 void HauptDlg::Perform(const Step& step) {
@@ -171,14 +191,12 @@ void HauptDlg::Perform(const Step& step) {
             break;
         }
         case Step::HideToTray:
-            m_traySnapshot = TrayIconFor(Wnd(), ActiveOf(m_model.timers));
+            m_trayShown = TrayViewOf(m_model);
+            m_traySnapshot = TrayIconFor(Wnd(), m_trayShown);
             NotifyIcon(nim::kAdd, m_traySnapshot);
             Wnd().Show(sw::kHide);
             break;
-        case Step::UpdateTrayIcon:
-            m_traySnapshot = TrayIconFor(Wnd(), ActiveOf(m_model.timers));
-            NotifyIcon(nim::kModify, m_traySnapshot);
-            break;
+        case Step::UpdateTrayIcon: UpdateTrayIcon(); break;
         case Step::Message: ShowMessageBox(Wnd(), step.text, AppName(), mb::kOk | step.icon); break;
         case Step::HourlyBox:
             // Titled with the product's name, not the file's: a download saved
@@ -347,6 +365,7 @@ bool HauptDlg::HandleMessage(const Message& m, LResult& result) {
         map::Raw<HauptDlg, &HauptDlg::OnTrayNotify>(WM_TRAYNOTIFY),
         map::Raw<HauptDlg, &HauptDlg::OnGdiCount>(WM_GDICOUNT),
         map::Raw<HauptDlg, &HauptDlg::OnDpiChanged>(msg::kDpiChanged),
+        map::Raw<HauptDlg, &HauptDlg::OnPowerBroadcast>(msg::kPowerBroadcast),
         map::Command<HauptDlg, &HauptDlg::OnTrayMinimieren>(IDC_TRAY),
         map::Command<HauptDlg, &HauptDlg::OnAlarmAus>(IDC_ALARM_OFF),
         map::Command<HauptDlg, &HauptDlg::OnAlarmzeit1>(IDC_ALARM1_CHECK),

@@ -10,6 +10,7 @@
 #include "engine/Commands.h"
 #include "engine/Layout.h"
 #include "engine/MainView.h"
+#include "engine/TrayTip.h"
 #include "model/SettingsFile.h"
 #include "platform/Dialog.h"
 #include "platform/Gdi.h"
@@ -90,6 +91,8 @@ private:
     void OnTaskbarCreated();
     LResult OnGdiCount(WParam, LParam);
     LResult OnDpiChanged(WParam, LParam suggested);
+    LResult OnPowerBroadcast(WParam event, LParam);
+    void UpdateTrayIcon();
 
     // Members in the order the window declares them.
     SolidBrush m_whiteBrush;
@@ -129,6 +132,7 @@ private:
     bool m_viewShown = false;
     bool m_painted = false, m_entryFieldsShown = false;
     TrayIconData m_traySnapshot;  // the icon as added, to add it again
+    TrayView m_trayShown;         // what its picture and tip say now
     unsigned m_taskbarCreated = 0;  // the registered message, known at run time
 };
 

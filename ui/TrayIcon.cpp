@@ -8,16 +8,16 @@
 
 namespace hv {
 
-TrayIconData TrayIconFor(const Window& window, const ActiveFunctions& on) {
+TrayIconData TrayIconFor(const Window& window, const TrayView& view) {
     TrayIconData data;
     data.window = window;
     data.id = kTrayIconId;
     data.flags = nim::kFlagMessage | nim::kFlagIcon | nim::kFlagTip;
     data.callbackMessage = WM_TRAYNOTIFY;
     // The small icon's size at this screen's scaling: 16 at 100 %, 24 at 150 %.
-    data.icon = LoadSharedIcon(on.Any() ? IDI_ACTIVE : IDR_MAINFRAME, SystemMetric(sm::kCxSmIcon),
+    data.icon = LoadSharedIcon(view.activeIcon ? IDI_ACTIVE : IDR_MAINFRAME, SystemMetric(sm::kCxSmIcon),
                                SystemMetric(sm::kCySmIcon));
-    data.tip = TrayTipText(on);
+    data.tip = view.tip;
     return data;
 }
 

@@ -11,7 +11,7 @@ constexpr unsigned kTrayIconId = 1;
 
 // The record that adds the icon; kept, so that the same icon can be added
 // again when Explorer restarts.
-TrayIconData TrayIconFor(const Window& window, const ActiveFunctions& on);
+TrayIconData TrayIconFor(const Window& window, const TrayView& view);
 bool RemoveTrayIcon(const Window& window);
 
 }  // namespace hv
