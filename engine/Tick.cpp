@@ -16,7 +16,7 @@ void StepCountdown(MainModel& m, SettingsFile& file, std::int64_t monoMs, Effect
         c.countedUpToMs.reset();
         return;
     }
-    const std::int64_t n = SecondsToCountOff(c.countedUpToMs, monoMs);
+    const std::int64_t n = SecondsToCountOff(c.countedUpToMs, c.startedMs, monoMs);
     if (n == 0) return;
     const CountdownTime left = CountOff({c.hours, c.minutes, c.seconds}, n);
     c.hours = left.hours;
