@@ -133,6 +133,14 @@ private:
 
 int SystemMetric(int index);
 
+// The fonts, brushes and device contexts the types above hold at this moment,
+// in the whole process: a leak shows from outside, where Wine's
+// GetGuiResources answers 0.
+struct GdiLiveCount {
+    int fonts = 0, brushes = 0, dcs = 0;
+};
+GdiLiveCount LiveGdiObjects();
+
 // Lets the dialog paint itself the default way (DefWindowProc's WM_PAINT).
 void DefaultPaint(const Window& window);
 

@@ -1,5 +1,7 @@
 #include "ui/HauptDlg.h"
 
+#include <algorithm>
+
 #include "engine/ClockText.h"
 #include "model/InstallDirectory.h"
 #include "model/SettingsFile.h"
@@ -236,6 +238,13 @@ BrushHandle HauptDlg::OnCtlColor(DcHandle dcHandle, Window control, int kind) {
     return MainWindowColours(DeviceContext(dcHandle), control.ControlId(), kind, m_whiteBrush.Handle());
 }
 
+// Fonts | brushes << 8 | device contexts << 16; each count stops at 255, so
+// that a large leak cannot pass for a small count.
+LResult HauptDlg::OnGdiCount(WParam, LParam) {
+    const GdiLiveCount n = LiveGdiObjects();
+    return std::min(n.fonts, 255) | std::min(n.brushes, 255) << 8 | std::min(n.dcs, 255) << 16;
+}
+
 bool HauptDlg::HandleMessage(const Message& m, LResult& result) {
     static const MessageMapEntry<HauptDlg> kMessageMap[] = {
         map::Paint<HauptDlg, &HauptDlg::OnPaint>(),
@@ -244,6 +253,7 @@ bool HauptDlg::HandleMessage(const Message& m, LResult& result) {
         map::CtlColor<HauptDlg, &HauptDlg::OnCtlColor>(),
         map::QueryDragIcon<HauptDlg, &HauptDlg::OnQueryDragIcon>(),
         map::Raw<HauptDlg, &HauptDlg::OnTrayNotify>(WM_TRAYNOTIFY),
+        map::Raw<HauptDlg, &HauptDlg::OnGdiCount>(WM_GDICOUNT),
         map::Command<HauptDlg, &HauptDlg::OnTrayMinimieren>(IDC_TRAY),
         map::Command<HauptDlg, &HauptDlg::OnAlarmAus>(IDC_ALARM_OFF),
         map::Command<HauptDlg, &HauptDlg::OnAlarmzeit1>(IDC_ALARM1_CHECK),

@@ -21,6 +21,8 @@ namespace hv {
 
 // Private window messages (and WM_STOPWATCHDONE of the stopwatch's worker).
 constexpr unsigned WM_TRAYNOTIFY = 0x8000 + 100;   // WM_APP + 100
+// Answered with the live GDI objects, so that a leak shows from outside.
+constexpr unsigned WM_GDICOUNT = 0x8000 + 101;     // WM_APP + 101
 
 // The property by which a second copy of the program finds this window.
 constexpr const char* kMainWindowMark = "Horovant.Hauptfenster";
@@ -69,6 +71,7 @@ private:
     ActiveFunctions ActiveNow() const;
 
     LResult OnStopwatchDone(WParam, LParam);
+    LResult OnGdiCount(WParam, LParam);
     IconHandle OnQueryDragIcon();
     BrushHandle OnCtlColor(DcHandle dc, Window control, int kind);
     void OnPaint();

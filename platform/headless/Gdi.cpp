@@ -121,6 +121,11 @@ PaintDc::PaintDc(const Window& window)
 
 PaintDc::~PaintDc() { CloseDc(m_dc, DrawCall::EndPaint); }
 
+GdiLiveCount LiveGdiObjects() {
+    return {static_cast<int>(World::Get().liveFonts.size()), static_cast<int>(World::Get().liveBrushes.size()),
+            static_cast<int>(State().dcs.size())};
+}
+
 int SystemMetric(int index) {
     if (index == sm::kCxIcon || index == sm::kCyIcon) return 32;
     return 0;

@@ -1,5 +1,7 @@
 #include "platform/Gdi.h"
 
+#include <atomic>
+
 #include "platform/win32/Win32.h"
 
 namespace hv {
@@ -7,23 +9,36 @@ namespace hv {
 using win32::ToHdc;
 using win32::ToHwnd;
 
+namespace {
+std::atomic<int> g_liveFonts{0}, g_liveBrushes{0}, g_liveDcs{0};
+
+// Counts a handle that was really made.
+template <class Handle>
+Handle Counted(Handle h, std::atomic<int>& live) {
+    if (h) ++live;
+    return h;
+}
+}  // namespace
+
+GdiLiveCount LiveGdiObjects() { return {g_liveFonts.load(), g_liveBrushes.load(), g_liveDcs.load()}; }
+
 Font::Font(const FontSpec& s)
-    : m_handle(win32::FromHfont(CreateFontA(s.height, s.width, s.escapement, s.orientation, s.weight, s.italic,
+    : m_handle(Counted(win32::FromHfont(CreateFontA(s.height, s.width, s.escapement, s.orientation, s.weight, s.italic,
                                             s.underline, s.strikeOut, static_cast<DWORD>(s.charSet),
                                             static_cast<DWORD>(s.outPrecision), static_cast<DWORD>(s.clipPrecision),
                                             static_cast<DWORD>(s.quality), static_cast<DWORD>(s.pitchAndFamily),
-                                            s.faceName.c_str()))) {}
+                                            s.faceName.c_str())), g_liveFonts)) {}
 
 void Font::Release() noexcept {
-    if (m_handle) DeleteObject(win32::ToHfont(m_handle));
+    if (m_handle && DeleteObject(win32::ToHfont(m_handle))) --g_liveFonts;
     m_handle = FontHandle();
 }
 
 
-SolidBrush::SolidBrush(Color color) : m_handle(win32::FromHbrush(CreateSolidBrush(color))) {}
+SolidBrush::SolidBrush(Color color) : m_handle(Counted(win32::FromHbrush(CreateSolidBrush(color)), g_liveBrushes)) {}
 
 void SolidBrush::Release() noexcept {
-    if (m_handle) DeleteObject(win32::ToHbrush(m_handle));
+    if (m_handle && DeleteObject(win32::ToHbrush(m_handle))) --g_liveBrushes;
     m_handle = BrushHandle();
 }
 
@@ -44,20 +59,22 @@ void DeviceContext::TextOut(int x, int y, std::string_view text) const {
 
 void DeviceContext::DrawIcon(int x, int y, IconHandle icon) const { ::DrawIcon(ToHdc(m_dc), x, y, win32::ToHicon(icon)); }
 
-ClientDc::ClientDc(const Window& window) : DeviceContext(win32::FromHdc(GetDC(ToHwnd(window.Handle())))), m_window(window) {}
+ClientDc::ClientDc(const Window& window)
+    : DeviceContext(Counted(win32::FromHdc(GetDC(ToHwnd(window.Handle()))), g_liveDcs)), m_window(window) {}
 
 ClientDc::~ClientDc() {
-    if (m_dc) ReleaseDC(ToHwnd(m_window.Handle()), ToHdc(m_dc));
+    if (m_dc && ReleaseDC(ToHwnd(m_window.Handle()), ToHdc(m_dc))) --g_liveDcs;
 }
 
 static_assert(sizeof(PAINTSTRUCT) <= 72 && alignof(PAINTSTRUCT) <= 8, "PaintDc keeps a PAINTSTRUCT in place");
 
 PaintDc::PaintDc(const Window& window) : DeviceContext(DcHandle()), m_window(window) {
-    m_dc = win32::FromHdc(BeginPaint(ToHwnd(m_window.Handle()), reinterpret_cast<PAINTSTRUCT*>(m_paintStruct)));
+    m_dc = Counted(win32::FromHdc(BeginPaint(ToHwnd(m_window.Handle()), reinterpret_cast<PAINTSTRUCT*>(m_paintStruct))),
+                   g_liveDcs);
 }
 
 PaintDc::~PaintDc() {
-    if (m_dc) EndPaint(ToHwnd(m_window.Handle()), reinterpret_cast<PAINTSTRUCT*>(m_paintStruct));
+    if (m_dc && EndPaint(ToHwnd(m_window.Handle()), reinterpret_cast<PAINTSTRUCT*>(m_paintStruct))) --g_liveDcs;
 }
 
 int SystemMetric(int index) { return GetSystemMetrics(index); }
