@@ -13,6 +13,10 @@ std::string InstallDirectory() {
     return dir;
 }
 
-std::string SettingsPathIn(const std::string& directory) { return directory + kSettingsFileName; }
+// Installers and users often write the folder without its last backslash.
+std::string SettingsPathIn(const std::string& directory) {
+    if (directory.empty() || directory.back() == '\\' || directory.back() == '/') return directory + kSettingsFileName;
+    return directory + '\\' + kSettingsFileName;
+}
 
 }  // namespace hv

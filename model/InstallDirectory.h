@@ -13,8 +13,8 @@ constexpr const char* kSettingsFileName = "config.dat";
 // directory: Windows starts autostart programs in the system folder.
 std::string InstallDirectory();
 
-// The settings file's path: the directory followed directly by "config.dat"
-// (the stored directory is taken to end with a backslash).
+// The settings file's path: the directory and "config.dat" joined by exactly
+// one backslash (a directory that ends in one is used as it stands).
 std::string SettingsPathIn(const std::string& directory);
 
 }  // namespace hv

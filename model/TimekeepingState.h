@@ -73,6 +73,7 @@ struct TimekeepingState {
     bool inTray = false;                // window hidden in the notification area
     bool hourlySignalOn = false;        // mirror of "Stundensignal" for the tray tip
     bool minimiseOnFirstPaint = false;  // a paint hides the window into the tray
+    int lastNoticeAlarm = -1;           // alarm slot 0..3 whose notice the status line showed last
 
     bool AnyAlarmActive() const {
         for (const auto& a : alarms)

@@ -77,6 +77,9 @@ protected:
         c.active = true;
         c.countedUpToMs.reset();
         s.Dlg().State().selector = selected;
+        // Checked, as a click on the selector leaves it.
+        if (selected == SlotSelector::Stopwatch) s.Wnd().Item(IDC_STOPWATCH_CHECK).SetCheck(1);
+        if (selected == SlotSelector::Countdown) s.Wnd().Item(IDC_COUNTDOWN_CHECK).SetCheck(1);
         startedMs = s.World().MonotonicMs();
     }
     CountdownState& State() { return s.Dlg().State().countdown; }

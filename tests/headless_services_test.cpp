@@ -234,7 +234,7 @@ TEST_F(HeadlessServices, GdiObjectsAndDeviceContextsAreAccountedFor) {
 }
 
 TEST_F(HeadlessServices, TheProgramsStringsAndIconsComeFromItsResources) {
-    EXPECT_EQ(LoadResourceString(IDS_ABOUTBOX), "&Info \xFC" "ber Orvell...");
+    EXPECT_EQ(LoadResourceString(IDS_ABOUTBOX), "&Info \xFC" "ber Horovant...");
     EXPECT_EQ(LoadResourceString(4711), "");
     EXPECT_TRUE(LoadAppIcon(IDR_MAINFRAME));
     EXPECT_NE(LoadAppIcon(IDR_MAINFRAME), LoadAppIcon(IDI_ACTIVE));

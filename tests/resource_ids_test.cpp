@@ -31,7 +31,7 @@ TEST(ResourceIds, TheMainWindowFindsEveryControlItBindsAndItsResources) {
     s.Start();
     EXPECT_TRUE(s.Dlg().MissingBindings().empty());
     const auto res = headless::CompiledResources::Program();
-    EXPECT_EQ(res->String(IDS_ABOUTBOX), "&Info \xFC" "ber Orvell...");
+    EXPECT_EQ(res->String(IDS_ABOUTBOX), "&Info \xFC" "ber Horovant...");
     EXPECT_TRUE(res->HasIcon(IDR_MAINFRAME));
     EXPECT_TRUE(res->HasIcon(IDI_ACTIVE));
     for (int bitmap : {IDB_BANNER, IDB_ARROW, IDB_LOGO}) EXPECT_TRUE(res->Bitmap(bitmap)) << bitmap;

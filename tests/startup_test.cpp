@@ -37,7 +37,9 @@ TEST(StartUp, FirstStartShowsTheDefaultStatesAndCreatesTheFile) {
     EXPECT_FALSE(state.countdown.HasValue());
     EXPECT_FALSE(state.stopwatch.HasValue());
     EXPECT_FALSE(state.countdown.active || state.stopwatch.Running() || state.inTray || state.hourlySignalPending);
-    EXPECT_EQ(s.FocusId(), IDC_ALARM1_CHECK);  // the disabled entry fields cannot keep it
+    // The disabled entry fields cannot keep it; an unchecked selector would
+    // select itself on taking it.
+    EXPECT_EQ(s.FocusId(), IDC_STATUS);
 
     EXPECT_EQ(s.FileBytes(), SettingsRecord::Default().Bytes());
     EXPECT_TRUE(s.World().messageBoxes.empty());
@@ -59,7 +61,7 @@ TEST(StartUp, StartsTheSecondTickInStepWithTheClockAndAddsTheAboutEntry) {
     ASSERT_GE(menu.size(), 2u);
     EXPECT_TRUE(menu[menu.size() - 2].separator);
     EXPECT_EQ(menu.back().id, 0x0010u);
-    EXPECT_EQ(menu.back().text, "&Info \xFC" "ber Orvell...");
+    EXPECT_EQ(menu.back().text, "&Info \xFC" "ber Horovant...");
 }
 
 TEST(StartUp, FieldsGetTheirArialFonts) {
@@ -232,9 +234,10 @@ TEST(SettingsLocation, ProductDirIsUsedAsStored) {
         EXPECT_TRUE(s.FileBytes("D:\\Tools\\Horovant\\config.dat"));
     }
     {
-        Scenario s;  // no separator is added
-        s.WithProductDir("C:\\X").Start();
-        EXPECT_EQ(s.Dlg().SettingsPath(), "C:\\Xconfig.dat");
+        Scenario s;  // without its last backslash: still the file in that folder
+        s.World().folders.insert("C:\\Programme\\Horovant");
+        s.WithProductDir("C:\\Programme\\Horovant").Start();
+        EXPECT_EQ(s.Dlg().SettingsPath(), "C:\\Programme\\Horovant\\config.dat");
     }
     {
         Scenario s;  // longer than any fixed buffer would hold

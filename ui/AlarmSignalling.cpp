@@ -46,6 +46,7 @@ void HauptDlg::RingAlarm(int slot) {
     }
     if (sound) PlaySignal(kAlarmSound, true);
     m_state.alarms[k].ringing = true;
+    m_state.lastNoticeAlarm = slot - 1;
     m_statusEdit.SetText(kReachedNotice + m_labels[k]);
     BringBack();
     m_alarmOffButton.Enable(true);
@@ -101,7 +102,30 @@ void HauptDlg::HourlySignal() {
         if (chime) PlaySignal(kHourlySound, false);
         return;
     }
-    ShowMessageBox(Wnd(), kHourlyNotice, AppName(), mb::kOk | mb::kIconExclamation);
+    // Titled with the product's name, not the file's: a download saved as
+    // "Horovant (1).exe" still says "Horovant".
+    ShowMessageBox(Wnd(), kHourlyNotice, kProductName, mb::kOk | mb::kIconExclamation);
+}
+
+// The countdown's ring alone: an alarm that still rings keeps its looping
+// sound (the same file), its notice and "Alarm aus"; a pending hourly signal
+// keeps "Alarm aus" too.
+void HauptDlg::AcknowledgeCountdownRing() {
+    m_state.countdown.ringing = false;
+    int ringing = -1;
+    for (int k = 0; k < kAlarmSlotCount; ++k)
+        if (m_state.alarms[static_cast<std::size_t>(k)].ringing) ringing = k;
+    if (ringing >= 0) {
+        const int last = m_state.lastNoticeAlarm;
+        if (last >= 0 && m_state.alarms[static_cast<std::size_t>(last)].ringing) ringing = last;
+        m_statusEdit.SetText(kReachedNotice + m_labels[static_cast<std::size_t>(ringing)]);
+        return;
+    }
+    PlaySoundFile(std::nullopt, 0);
+    m_soundCheck.Enable(true);
+    m_continuousAlarmCheck.Enable(IsOn(m_soundCheck));
+    m_alarmOffButton.Enable(m_state.hourlySignalPending);
+    m_statusEdit.SetText("");
 }
 
 void HauptDlg::OnAlarmAus() {

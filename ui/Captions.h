@@ -23,6 +23,7 @@ constexpr const char* kResetStopwatch = "Stoppuhr Reset";
 // Followed directly by the slot's 15-character label.
 constexpr const char* kReachedNotice = "Folgende Alarmzeit erreicht: ";
 constexpr const char* kHourlyNotice = "Stundensignal!";
+constexpr const char* kProductName = "Horovant";
 constexpr const char* kAutostartNotWritten =
     "Horovant konnte nicht in den Autostart von Windows eingetragen werden: "
     "Der Eintrag in der Registrierung lässt sich nicht schreiben.";

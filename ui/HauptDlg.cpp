@@ -191,15 +191,18 @@ void HauptDlg::EnableEntryFieldsOfSelectedSlot() {
 
 // A disabled control loses the focus, and a dialog where nothing has it
 // takes no keys: Esc would no longer close the window, nor Tab move on. The
-// selected slot's selector (alarm 1's while none is chosen) takes it
-// instead; Enter there is still Start.
+// selected slot's selector takes it instead (it is checked already; Enter
+// there is still Start). An unchecked selector must never get it: on Windows
+// a radio button that receives the focus clicks itself. While no slot is
+// chosen the read-only status line takes it, where Enter meets the disabled
+// Start and does nothing.
 void HauptDlg::FocusSlotSelector() {
     if (!Wnd().IsVisible() || !Wnd().IsEnabled()) return;
     const int alarm = AlarmIndexOf(m_state.selector);
     if (alarm >= 0) m_alarmCheck[static_cast<std::size_t>(alarm)].Focus();
     else if (m_state.selector == SlotSelector::Countdown) m_countdownCheck.Focus();
     else if (m_state.selector == SlotSelector::Stopwatch) m_stopwatchCheck.Focus();
-    else m_alarmCheck[0].Focus();
+    else m_statusEdit.Focus();
 }
 
 bool HauptDlg::HasFocus() const {

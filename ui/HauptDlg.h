@@ -116,6 +116,7 @@ private:
     void RingAlarm(int slot);
     void RingCountdown();
     void HourlySignal();
+    void AcknowledgeCountdownRing();
     void PlaySignal(const char* waveFile, bool loop);
     void BringBack();
     void UpdateTrayIcon();

@@ -58,9 +58,10 @@ void HauptDlg::StartCountdown() {
         DrawSlotLabels();
         return;
     }
-    // The ended countdown still rings: acknowledged first, as Stopp does,
-    // or the next "Alarm aus" would reset the new one.
-    if (c.ringing) OnAlarmAus();
+    // The ended countdown still rings: its ring is acknowledged first, or the
+    // next "Alarm aus" would reset the new one. Only its own: an alarm that
+    // rings meanwhile is not silenced by starting a countdown.
+    if (c.ringing) AcknowledgeCountdownRing();
     c.hours = entry->hours;
     c.minutes = entry->minutes;
     c.seconds = entry->seconds;

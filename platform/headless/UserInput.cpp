@@ -38,7 +38,7 @@ bool World::Click(const Window& dialog, int id) {
     // Statics without SS_NOTIFY (all of the program's) and group boxes are
     // transparent to the mouse.
     if (c->className != "Button" || ButtonType(*c) == win::kBsGroupBox) return false;
-    s.SetFocus(handle);  // a button takes the focus when pressed
+    s.SetFocus(handle, true);  // a button takes the focus when pressed
     // An automatic check box toggles before it notifies; push buttons and
     // the manual kinds leave it to the handler. (The program uses no
     // automatic radio buttons or three-state boxes: they are not modelled.)

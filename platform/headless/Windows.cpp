@@ -2,6 +2,7 @@
 // with the focus, enabling and visibility rules of Win32.
 #include <algorithm>
 
+#include "platform/Constants.h"
 #include "platform/Window.h"
 #include "platform/headless/WorldImpl.h"
 
@@ -37,7 +38,10 @@ bool World::Impl::Contains(std::uintptr_t outer, std::uintptr_t inner) {
 
 // A disabled window takes no focus, nor does a control of a disabled dialog
 // (the owner of an open modal window) or of a minimised one.
-bool World::Impl::SetFocus(std::uintptr_t handle) {
+// As Windows' button does: an unchecked radio button that gets the focus
+// other than by a mouse press notifies its parent of a click (that is how the
+// arrow keys select in a group).
+bool World::Impl::SetFocus(std::uintptr_t handle, bool byMousePress) {
     if (handle == 0) {
         focus = 0;
         return true;
@@ -46,7 +50,15 @@ bool World::Impl::SetFocus(std::uintptr_t handle) {
     if (!n || !n->enabled) return false;
     const Node* top = n->className == kDialogClass ? n : Live(n->parent);
     if (top && (!top->enabled || top->iconic)) return false;
+    const bool hadIt = focus == handle;
     focus = handle;
+    const auto type = n->style & win::kBsTypeMask;
+    if (!hadIt && !byMousePress && n->className == "Button" && n->check == 0 &&
+        (type == win::kBsRadioButton || type == win::kBsAutoRadioButton)) {
+        if (type == win::kBsAutoRadioButton) n->check = 1;
+        Deliver(n->parent, msg::kCommand, MakeWParam(static_cast<unsigned>(n->id), bn::kClicked),
+                static_cast<LParam>(handle));
+    }
     return true;
 }
 

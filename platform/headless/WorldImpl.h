@@ -33,7 +33,7 @@ constexpr std::uint32_t kWsVisible = 0x10000000, kWsDisabled = 0x08000000, kWsTa
                         kWsSysMenu = 0x00080000;
 constexpr std::uint32_t kSsTypeMask = 0x1F, kSsBitmap = 0xE, kSsRealSizeControl = 0x40;
 constexpr std::uint32_t kBsTypeMask = 0xF, kBsPushButton = 0, kBsDefPushButton = 1, kBsAutoCheckBox = 3,
-                        kBsGroupBox = 7, kBsPushBox = 0xA, kBsOwnerDraw = 0xB;
+                        kBsRadioButton = 4, kBsAutoRadioButton = 9, kBsGroupBox = 7, kBsPushBox = 0xA, kBsOwnerDraw = 0xB;
 constexpr std::uint32_t kEsMultiline = 0x4, kEsReadOnly = 0x800, kEsWantReturn = 0x1000, kEsNumber = 0x2000;
 constexpr unsigned kEnChange = 0x0300;
 constexpr unsigned kScClose = 0xF060, kScMove = 0xF010;
@@ -125,7 +125,9 @@ struct World::Impl : Desktop {
     std::uintptr_t CreateDialogWindow(Dialog& dialog, std::uintptr_t owner);
     void InitDialogWindow(std::uintptr_t handle);
     void DestroyDialogWindow(std::uintptr_t handle);
-    bool SetFocus(std::uintptr_t handle);  // false when the window cannot take it
+    // False when the window cannot take it. A mouse press gives it without
+    // the radio button's click of its own.
+    bool SetFocus(std::uintptr_t handle, bool byMousePress = false);
     void SetEnabled(Node& node, bool on);
     void Show(Node& node, int command);
     bool IsVisible(const Node& node);
