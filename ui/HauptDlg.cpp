@@ -224,6 +224,9 @@ void HauptDlg::OnTrayMinimieren() {
 LResult HauptDlg::OnTrayNotify(WParam, LParam mouseMessage) {
     if (mouseMessage != msg::kLButtonUp && mouseMessage != msg::kRButtonUp) return 0;
     Wnd().Show(sw::kShow);
+    // Shown for the first time after a minimised start, the dialog manager
+    // would pick a control of its own for the focus.
+    FocusSlotSelector();
     m_state.inTray = false;
     m_state.minimiseOnFirstPaint = false;
     return RemoveTrayIcon(Wnd()) ? 1 : 0;
