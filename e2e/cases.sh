@@ -7,7 +7,7 @@ LABELS="Alarmzeit 1    Alarmzeit 2    Alarmzeit 3    Alarmzeit 4    Countdown   
 # The record a first start writes: minimised start and hourly signal, four
 # alarms, Sound and Daueralarm, six labels, countdown, autostart.
 DEFAULT_RECORD="nnf000000f000000f000000f000000tt${LABELS}f000000000f"
-MAIN_SIZE="457 426"  # the main window's template in dialog units, for its rectangles
+MAIN_SIZE="457 426" # the main window's template in dialog units, for its rectangles
 EDITOR="Horovant - Alarmzeitenbeschriftung" ABOUT="Info über Horovant" NOTICE="Folgende Alarmzeit erreicht: "
 
 fail_because() { CASE_ERRORS+=("$*"); }
@@ -17,18 +17,22 @@ expect() { [[ $2 == "$3" ]] || fail_because "$1: got '$2', want '$3'"; }
 # refused, no answer in time) is reported with its own message, never taken
 # for a value.
 drv_expect() {
-  local what=$1 want=$2 got
-  shift 2
-  got=$(drv "$@") || { fail_because "$what: driver says '$got' (exit $?)"; return 1; }
-  expect "$what" "$got" "$want"
+  local got
+  got=$(drv "${@:3}") || { fail_because "$1: driver says '$got' (exit $?)"; return 1; }
+  expect "$1" "$got" "$2"
+}
+# act <command> [window] <args...>: a user's action, on the main window unless
+# another is named; the driver answers ok once the program has taken it.
+act() {
+  [[ $2 =~ ^[0-9] ]] && set -- "$1" Horovant "${@:2}"
+  drv_expect "$*" ok "$@"
 }
 
 # eventually <seconds> <command...>: true once the command succeeds, tried
 # about twice a second; what the window shows may wait for its next paint.
 eventually() {
   local end=$((SECONDS + $1))
-  shift
-  until "$@"; do
+  until "${@:2}"; do
     ((SECONDS < end)) || return 1
     sleep 0.5
   done
@@ -46,22 +50,21 @@ expect_stored() {
   done
 }
 
-# Columns of the driver's dump for: enabled, shown, check (of the window: the
+# Columns of the driver's dump: enabled, shown, check (of the window: the
 # focused control), text.
-column() { case $1 in on) echo 5 ;; shown) echo 6 ;; check | focus) echo 7 ;; text) echo 9 ;; esac; }
+column() { case $1 in on) echo 5 ;; shown) echo 6 ;; check | focus) echo 7 ;; text) echo 9 ;; esac }
+# value <dump> <id> <field>: one window's value ("window" is the dialog itself).
+value() { awk -F'\t' -v id="$2" -v c="$(column "$3")" '$1 == id { print $c }' <<<"$1"; }
+# is <id> <field> <value>: the main window shows that now.
+is() { [[ $(value "$(drv dump Horovant)" "$1" "$2") == "$3" ]]; }
 
-# is <id> <field> <value>: the main window's control (or "window") shows that now.
-is() { [[ $(drv dump Horovant | awk -F'\t' -v id="$1" -v c="$(column "$2")" '$1 == id { print $c }') == "$3" ]]; }
-
-# looks <window> <what>, then lines "<id> <field> <value>" on stdin; one dump
-# answers them all.
+# looks <window> <what> "<id> <field> <value>"...: one dump answers them all.
 looks() {
-  local dump line got
+  local dump spec
   dump=$(drv dump "$1") || { fail_because "$2: driver says '$dump'"; return 1; }
-  while IFS= read -r line; do
-    [[ $line =~ ^([^ ]+)\ ([a-z]+)\ ?(.*)$ ]] || continue
-    got=$(awk -F'\t' -v id="${BASH_REMATCH[1]}" -v c="$(column "${BASH_REMATCH[2]}")" '$1 == id { print $c }' <<<"$dump")
-    expect "$2: ${BASH_REMATCH[1]} ${BASH_REMATCH[2]}" "$got" "${BASH_REMATCH[3]}"
+  for spec in "${@:3}"; do
+    [[ $spec =~ ^([^ ]+)\ ([a-z]+)\ ?(.*)$ ]] &&
+      expect "$2: ${BASH_REMATCH[1]} ${BASH_REMATCH[2]}" "$(value "$dump" "${BASH_REMATCH[1]}" "${BASH_REMATCH[2]}")" "${BASH_REMATCH[3]}"
   done
 }
 
@@ -78,11 +81,13 @@ start_and_wait() {
   done
 }
 
-# Ends the program with "Anwendung beenden", as a user does: window and process go.
-close_by_button() {
-  drv_expect "click on Anwendung beenden" ok click Horovant 2
-  drv_expect "window after Anwendung beenden" gone wait-gone Horovant 20000
-  app_exited 20 || fail_because "process still running after Anwendung beenden"
+# Ends the program with "Anwendung beenden" (or another way), as a user does:
+# window and process go.
+close_by() {
+  (($#)) || set -- click 2
+  act "$@"
+  drv_expect "window after $*" gone wait-gone Horovant 20000
+  app_exited 20 || fail_because "process still running after $*"
 }
 
 # --- the main window's controls against the committed table ----------------
@@ -123,11 +128,8 @@ compare_controls() {
     [[ $wtext == '*' ]] || expect "$at text" "$gtext" "$wtext"
     expect "$at check" "$gcheck" "$wcheck"
     for flag in ${wflags//,/ }; do
-      if [[ $flag == !* ]]; then
-        has_style "${flag#!}" "$gstyle" "$gex" && fail_because "$at: has ${flag#!} (style $gstyle ex $gex)"
-      else
-        has_style "$flag" "$gstyle" "$gex" || fail_because "$at: lacks $flag (style $gstyle ex $gex)"
-      fi
+      if has_style "${flag#!}" "$gstyle" "$gex"; then [[ $flag != !* ]]; else [[ $flag == !* ]]; fi ||
+        fail_because "$at: style $gstyle ex $gex, want $flag"
     done
     IFS=, read -ra w <<<"$wrect"
     IFS=, read -ra g <<<"$grect"
@@ -159,15 +161,12 @@ case_first_start() {
   expect_stored "settings beside the exe" "$dir/config.dat" 0 "$DEFAULT_RECORD"
   [[ -e $WINEPREFIX/drive_c/windows/config.dat ]] && fail_because "config.dat written into the current directory"
   # shellcheck disable=SC2086
-  if dump=$(drv dump Horovant $MAIN_SIZE); then
-    compare_controls "$E2E_DIR/expected-controls-102.tsv" "$dump"
-  else
-    fail_because "dump: driver says '$dump'"
-  fi
+  dump=$(drv dump Horovant $MAIN_SIZE) || fail_because "dump: driver says '$dump'"
+  compare_controls "$E2E_DIR/expected-controls-102.tsv" "$dump"
   # shellcheck disable=SC2086
   drv_expect "captions that do not fit" "all fit" fits Horovant $MAIN_SIZE
   IFS=, read -r ox oy <<<"$(awk -F'\t' 'NR == 1 { print $8 }' <<<"$dump")"
-  # In the window's client pixels (the bench's dialog font): a fresh picture.
+  # In the window's client pixels (the bench's dialog font), from a fresh picture.
   shows() { screenshot "$shot" && colours_in "$shot" $((ox + $2)) $((oy + $3)) "$4" "$5" | grep -qx "$1"; }
   eventually 10 shows D73835 90 74 500 74 || fail_because "no clock text in RGB(215, 56, 53)"
   colours_in "$shot" $((ox + 470)) $((oy + 114)) 200 25 | grep -qx 0000FF || fail_because "no blue date text"
@@ -177,16 +176,14 @@ case_first_start() {
     colours_in "$shot" $((ox + ${place% *})) $((oy + ${place#* })) 90 16 | grep -qx 9A2B2B ||
       fail_because "no red label at $place"
   done
-  drv_expect "select alarm 2" ok click Horovant 1026
-  drv_expect "type 7" ok settext Horovant 1027 7
-  drv_expect "type 30" ok settext Horovant 1028 30
-  drv_expect "click on Start" ok click Horovant 1001
+  act click 1026 # alarm 2's selector
+  act settext 1027 7
+  act settext 1028 30
+  act click 1001 # Start
   expect_stored "alarm 2 stored" "$dir/config.dat" 9 t073000
-  looks Horovant "alarm 2 armed" <<<"1037 text 07:30:00"
+  looks Horovant "alarm 2 armed" "1037 text 07:30:00"
   eventually 10 shows 2E7024 340 470 90 16 || fail_because "alarm 2's label is not green"
-  drv_expect "Esc" ok esc Horovant
-  drv_expect "window after Esc" gone wait-gone Horovant 20000
-  app_exited 20 || fail_because "process still running after Esc"
+  close_by esc Horovant
   expect_stored "settings after Esc" "$dir/config.dat" 0 "${DEFAULT_RECORD:0:9}t073000${DEFAULT_RECORD:16}"
 }
 
@@ -203,39 +200,29 @@ case_restored_into_the_tray() {
   start_and_wait "$dir" || return
   eventually 10 is window shown 0 || fail_because "did not start in the tray"
   sleep 1 # and stays there
-  looks Horovant "after the start" <<<"window shown 0"
+  looks Horovant "after the start" "window shown 0"
   drv_expect "icon while hidden" 1 tray Horovant icon
-  drv_expect "Explorer loses the icon" ok tray Horovant lose
-  drv_expect "Explorer restarts" ok tray Horovant explorer
+  act tray Horovant lose     # as Explorer, restarted, has lost it
+  act tray Horovant explorer # "TaskbarCreated"
   drv_expect "icon after Explorer's restart" 1 tray Horovant icon
-  drv_expect "pointer over the icon" ok tray Horovant 0x200
-  looks Horovant "pointer over the icon" <<<"window shown 0"
-  drv_expect "left button released over the icon" ok tray Horovant 0x202
+  act tray Horovant 0x200 # the pointer moves over the icon
+  looks Horovant "pointer over the icon" "window shown 0"
+  act tray Horovant 0x202 # left button released over it
   drv_expect "icon once back" 0 tray Horovant icon
-  looks Horovant "back from the tray" <<EOF
-window shown 1
-window focus 1020
-1037 text 07:30:00
-1012 text nicht gesetzt
-1022 check 0
-1040 check 1
-1040 on 0
-1023 check 1
-1025 check 1
-1053 check 1
-EOF
-  drv_expect "click on Beschriftung" ok click Horovant 1041
+  looks Horovant "back from the tray" "window shown 1" "window focus 1020" "1037 text 07:30:00" "1012 text nicht gesetzt" \
+    "1022 check 0" "1040 check 1" "1040 on 0" "1023 check 1" "1025 check 1" "1053 check 1"
+  act click 1041 # Beschriftung
   drv_expect "editor opens" found wait-window "$EDITOR" 20000
-  looks "$EDITOR" "labels" <<<"1047 text Wecken         "
-  drv_expect "Esc in the editor" ok esc "$EDITOR"
+  looks "$EDITOR" "labels" "1047 text Wecken         "
+  act esc "$EDITOR"
   drv_expect "editor closes" gone wait-gone "$EDITOR" 20000
-  drv_expect "click on the tray button" ok click Horovant 3
+  act click 3 # into the tray
   (cd "$WINEPREFIX/drive_c/windows" && exec wine "$dir/Horovant.exe" </dev/null >>"$HV_TMP/app.log" 2>&1) &
   second=$!
   eventually 40 eval "! kill -0 $second 2>/dev/null" || { fail_because "the second copy still runs"; kill "$second"; }
   eventually 10 is window shown 1 || fail_because "the running window did not come back"
   expect_stored "settings" "$dir/config.dat" 0 "$record"
-  close_by_button
+  close_by
 }
 
 # The label editor: the main window is out of reach while it is open; a
@@ -246,35 +233,32 @@ case_label_editor_and_about() {
   local dir wecken="Wecken         "
   dir=$(install_dir Horovant)
   start_and_wait "$dir" || return
-  drv_expect "click on Beschriftung" ok click Horovant 1041
+  act click 1041 # Beschriftung
   drv_expect "editor opens" found wait-window "$EDITOR" 20000
   expect "click on the main window meanwhile" "$(drv click Horovant 1005)" "refused: disabled"
-  drv_expect "type Wecken" ok settext "$EDITOR" 1044 Wecken
-  drv_expect "click on Alarmzeit 2 neu bezeichnen" ok click "$EDITOR" 1048
-  drv_expect "type too long" ok settext "$EDITOR" 1042 "Sechzehn Zeichen"
-  drv_expect "click on Alarmzeit 1 neu bezeichnen" ok click "$EDITOR" 1043
-  looks "$EDITOR" "editor" <<EOF
-1053 text $wecken
-1047 text ${LABELS:0:15}
-1052 text Änderung nicht möglich, da die max. Länge von 15 Zeichen überschritten worden ist.
-EOF
-  drv_expect "Esc in the editor" ok esc "$EDITOR"
+  act settext "$EDITOR" 1044 Wecken
+  act click "$EDITOR" 1048 # Alarmzeit 2 neu bezeichnen
+  act settext "$EDITOR" 1042 "Sechzehn Zeichen"
+  act click "$EDITOR" 1043 # Alarmzeit 1 neu bezeichnen
+  looks "$EDITOR" "editor" "1053 text $wecken" "1047 text ${LABELS:0:15}" \
+    "1052 text Änderung nicht möglich, da die max. Länge von 15 Zeichen überschritten worden ist."
+  act esc "$EDITOR"
   drv_expect "editor closes" gone wait-gone "$EDITOR" 20000
   expect_stored "stored labels" "$dir/config.dat" 32 "${LABELS:0:15}$wecken${LABELS:30}"
-  drv_expect "click on Info" ok click Horovant 1021
+  act click 1021 # Info
   drv_expect "about window from Info" found wait-window "$ABOUT" 20000
-  looks "$ABOUT" "about window" <<<"1026 text feedback@example.com"
-  drv_expect "click on zurück zur Anwendung" ok click "$ABOUT" 1
+  looks "$ABOUT" "about window" "1026 text feedback@example.com"
+  act click "$ABOUT" 1 # zurück zur Anwendung
   drv_expect "about window closes" gone wait-gone "$ABOUT" 20000
   drv_expect "system menu entry" $'&Info über Horovant...\nok' sysmenu Horovant 0x10 101
   drv_expect "about window from the system menu" found wait-window "$ABOUT" 20000
-  drv_expect "Esc in the about window" ok esc "$ABOUT"
+  act esc "$ABOUT"
   drv_expect "about window closes again" gone wait-gone "$ABOUT" 20000
-  close_by_button
+  close_by
 }
 
 # An alarm a few seconds ahead rings with the window in the tray: the window
-# comes back with the notice, and rings on (Daueralarm) until "Alarm aus",
+# comes back with the notice and rings on (Daueralarm) until "Alarm aus",
 # which, pressed with the mouse while no slot is selected, disables itself and
 # leaves the focus on the status line; the alarm stays armed for the next
 # day. Then a countdown of three seconds ends the same way. Wine shares the
@@ -290,37 +274,22 @@ case_alarm_and_countdown_ring() {
     (($(date +%s) + 5 < at)) && break # in time for it on a loaded machine?
     app_close
   done
-  drv_expect "click on the tray button" ok click Horovant 3
-  looks Horovant "before the alarm" <<<"window shown 0"
+  act click 3 # into the tray
+  looks Horovant "before the alarm" "window shown 0"
   eventually $((ahead + 20)) is window shown 1 || fail_because "the alarm did not bring the window back"
-  looks Horovant "ringing" <<EOF
-1020 text ${NOTICE}${LABELS:0:15}
-1018 on 1
-1022 on 0
-1040 on 0
-EOF
-  drv_expect "press Alarm aus" ok click Horovant 1018
-  sleep 2 # no second ring
-  looks Horovant "after Alarm aus" <<EOF
-window focus 1020
-1020 text
-1018 on 0
-1022 on 1
-1012 text $hms
-EOF
-  drv_expect "select the countdown" ok click Horovant 1008
-  drv_expect "type 3 seconds" ok settext Horovant 1009 3
-  drv_expect "click on Start" ok click Horovant 1001
-  eventually 15 is 1020 text "${NOTICE}${LABELS:60:15}" || fail_because "no notice of the countdown's end"
-  looks Horovant "countdown at its end" <<<"1016 text 00:00:00"
-  drv_expect "press Alarm aus after the countdown" ok click Horovant 1018
-  looks Horovant "after the countdown" <<EOF
-window focus 1008
-1016 text nicht gesetzt
-1020 text
-EOF
+  looks Horovant "ringing" "1020 text $NOTICE${LABELS:0:15}" "1018 on 1" "1022 on 0" "1040 on 0"
+  act click 1018 # Alarm aus
+  sleep 2        # no second ring
+  looks Horovant "after Alarm aus" "window focus 1020" "1020 text" "1018 on 0" "1022 on 1" "1012 text $hms"
+  act click 1008 # the countdown's selector
+  act settext 1009 3
+  act click 1001 # Start
+  eventually 15 is 1020 text "$NOTICE${LABELS:60:15}" || fail_because "no notice of the countdown's end"
+  looks Horovant "countdown at its end" "1016 text 00:00:00"
+  act click 1018 # Alarm aus
+  looks Horovant "after the countdown" "window focus 1008" "1016 text nicht gesetzt" "1020 text"
   expect_stored "alarm 1 still stored" "$dir/config.dat" 2 "t${hms//:/}"
-  close_by_button
+  close_by
 }
 
 # The stopwatch runs through five trips into the tray and back and a thousand
@@ -332,29 +301,20 @@ case_stopwatch_and_gdi_objects() {
   dir=$(install_dir Horovant)
   start_and_wait "$dir" || return
   drv_expect "GDI objects after the start" "3 1 0" gdi Horovant
-  drv_expect "select the stopwatch" ok click Horovant 1013
-  drv_expect "click on Start" ok click Horovant 1001
+  act click 1013 # the stopwatch's selector
+  act click 1001 # Start
   for i in 1 2 3 4 5; do
-    drv_expect "tray button, trip $i" ok click Horovant 3
-    drv_expect "button released over the icon, trip $i" ok tray Horovant 0x202
+    act click 3             # into the tray
+    act tray Horovant 0x202 # and back
   done
   drv_expect "GDI objects after 1000 repaints" "3 1 0" gdi Horovant 1000
-  drv_expect "press Stoppuhr anhalten" ok click Horovant 1003
-  held=$(drv dump Horovant | awk -F'\t' '$1 == 1017 { print $9 }')
+  act click 1003 # Stoppuhr anhalten
+  held=$(value "$(drv dump Horovant)" 1017 text)
   [[ $held =~ ^00:0[0-9]:[0-5][0-9],[0-9]$ && $held != 00:00:00,0 ]] || fail_because "held reading '$held'"
   sleep 1
-  looks Horovant "held" <<EOF
-window focus 1013
-1003 on 0
-1017 text $held
-EOF
-  drv_expect "click on Stoppuhr Reset" ok click Horovant 1019
-  looks Horovant "reset" <<EOF
-1017 text inaktiv
-1001 text Stoppuhr starten
-EOF
+  looks Horovant "held" "window focus 1013" "1003 on 0" "1017 text $held"
   expect_stored "settings" "$dir/config.dat" 0 "$DEFAULT_RECORD"
-  close_by_button
+  close_by
 }
 
 # The option boxes store their bytes at once; "mit Windows starten" writes the
@@ -362,61 +322,66 @@ EOF
 # the tray as now stored, shows every box as it was left; unchecked again, the
 # Run value goes.
 case_options_restart_and_autostart() {
-  local dir exe_win id run='HKLM\Software\Microsoft\Windows\CurrentVersion\Run'
-  local states=$'window shown 1\n1022 check 0\n1040 check 1\n1040 on 0\n1023 check 1\n1025 check 1\n1053 check 1'
+  local dir exe id run='HKLM\Software\Microsoft\Windows\CurrentVersion\Run'
+  local states=("window shown 1" "1022 check 0" "1040 check 1" "1040 on 0" "1023 check 1" "1025 check 1" "1053 check 1")
   dir=$(install_dir "Horovant Programm")
-  exe_win="$(winpath "$dir")"
-  exe_win="${exe_win%\\}\\Horovant.exe"
+  exe="$(winpath "$dir")"
+  exe="${exe%\\}\\Horovant.exe"
   start_and_wait "$dir" || return
-  for id in 1022 1023 1025 1053; do
-    drv_expect "click on option $id" ok click Horovant "$id"
-  done
-  looks Horovant "options" <<<"$states"
+  for id in 1022 1023 1025 1053; do act click "$id"; done
+  looks Horovant "options" "${states[@]}"
   expect_stored "stored minimised start and hourly signal" "$dir/config.dat" 0 jj
   expect_stored "stored Sound and Daueralarm" "$dir/config.dat" 30 ft
   expect_stored "stored autostart" "$dir/config.dat" 132 t
-  wine reg query "$run" /v Horovant </dev/null 2>/dev/null | grep -qF "REG_EXPAND_SZ    \"$exe_win\"" ||
-    fail_because "no Run value naming \"$exe_win\""
-  close_by_button
+  wine reg query "$run" /v Horovant </dev/null 2>/dev/null | grep -qF "REG_EXPAND_SZ    \"$exe\"" ||
+    fail_because "no Run value naming \"$exe\""
+  close_by
   start_and_wait "$dir" || return
   eventually 10 is window shown 0 || fail_because "did not start in the tray"
-  drv_expect "left button released over the icon" ok tray Horovant 0x202
-  looks Horovant "after the restart" <<<"$states"
-  drv_expect "click on mit Windows starten again" ok click Horovant 1053
+  act tray Horovant 0x202 # left button released over the icon
+  looks Horovant "after the restart" "${states[@]}"
+  act click 1053 # mit Windows starten
   expect_stored "stored autostart after unchecking" "$dir/config.dat" 132 f
   wine reg query "$run" /v Horovant </dev/null >/dev/null 2>&1 && fail_because "Run value still there"
-  close_by_button
+  close_by
 }
 
-# config.dat held by another program while the user changes an option and
-# arms an alarm: a message for each, naming the file; the box keeps its mark
-# and the file its bytes. Once the file is free, the next change is written.
+# ProductDir names the settings' folder, here without its last backslash, as
+# installers often write it. config.dat there held by another program while
+# the user changes an option and arms an alarm: a message for each, naming
+# the file by its full path; the box keeps its mark and the file its bytes.
+# Once the file is free, the next change is written.
 case_held_settings_file() {
-  local dir file holder box
-  dir=$(install_dir Horovant)
-  start_and_wait "$dir" || return
-  file="$(winpath "$dir")"
+  local dir data="$WINEPREFIX/drive_c/Horovant-Daten" file holder up key='HKLM\Software\VeltranoSoftware\Horovant'
+  dir=$(install_dir Horovant-Programm)
+  rm -rf "$data" && mkdir -p "$data"
+  file=$(winpath "$data")
+  wine reg add "$key" /v ProductDir /d "${file%\\}" /f </dev/null >/dev/null 2>&1
   file="${file%\\}\\config.dat"
+  start_and_wait "$dir"
+  up=$?
+  wine reg delete "$key" /f </dev/null >/dev/null 2>&1 # read at the start only
+  ((up == 0)) || return
+  expect_stored "settings in ProductDir" "$data/config.dat" 0 "$DEFAULT_RECORD"
+  [[ -e $dir/config.dat ]] && fail_because "config.dat written beside the exe"
   (exec wine "$HV_DRIVER" hold "$file" 60000 </dev/null >"$HV_TMP/hold.out" 2>>"$HV_TMP/wine.log") &
   holder=$!
   # Wine may take long to start a process on a busy machine.
   eventually 40 grep -q held "$HV_TMP/hold.out" || fail_because "could not hold $file: '$(cat "$HV_TMP/hold.out")'"
-  held_message() {
-    box=$(drv answer 20000)
-    [[ $box == *"${file//\\/\\\\}"* ]] || fail_because "$1: no message naming $file: '$box'"
-  }
-  drv_expect "click on Sound" ok click Horovant 1022
+  # The driver doubles the backslashes of the texts it prints.
+  held_message() { [[ $(drv answer 20000) == *"${file//\\/\\\\}"* ]] || fail_because "$1: no message naming $file"; }
+  act click 1022 # Sound
   held_message Sound
-  looks Horovant "Sound while held" <<<"1022 check 1"
-  drv_expect "select alarm 1" ok click Horovant 1005
-  drv_expect "type 6" ok settext Horovant 1006 6
-  drv_expect "click on Start" ok click Horovant 1001
+  looks Horovant "Sound while held" "1022 check 1"
+  act click 1005 # alarm 1's selector
+  act settext 1006 6
+  act click 1001 # Start
   held_message "alarm 1"
   expect "no further message" "$(drv answer 1000)" "no message box"
   kill "$holder"
   wait "$holder" 2>/dev/null
-  expect_stored "bytes kept" "$dir/config.dat" 0 "$DEFAULT_RECORD"
-  drv_expect "click on Sound once free" ok click Horovant 1022
-  expect_stored "written once free" "$dir/config.dat" 30 ft
-  close_by_button
+  expect_stored "bytes kept" "$data/config.dat" 0 "$DEFAULT_RECORD"
+  act click 1022 # Sound, once the file is free
+  expect_stored "written once free" "$data/config.dat" 30 ft
+  close_by
 }

@@ -42,13 +42,11 @@ void print(const std::string& s) { std::printf("%s\n", s.c_str()); }
 int result(bool ok, const std::string& yes, const char* no) { return print(ok ? yes : no), ok ? 0 : 1; }
 std::string className(HWND w) {
     char b[257] = {};
-    GetClassNameA(w, b, sizeof b);
-    return b;
+    return GetClassNameA(w, b, sizeof b), b;
 }
 std::string caption(HWND w) {  // from the window manager: a hung target cannot block it
     char b[512] = {};
-    GetWindowTextA(w, b, sizeof b);
-    return b;
+    return GetWindowTextA(w, b, sizeof b), b;
 }
 // Numbers joined by a separator.
 std::string join(std::initializer_list<long> v, const char* sep = " ") {
@@ -466,12 +464,10 @@ int cmdClockLag() {
 }
 
 const std::map<std::string, int (*)()> kCommands = {
-    {"wait-window", cmdWaitWindow}, {"wait-gone", cmdWaitGone}, {"dump", cmdDump},     {"fits", cmdFits},
-    {"settext", cmdSetText},        {"click", cmdClick},        {"esc", cmdEsc},       {"answer", cmdAnswer},
-    {"sysmenu", cmdSysMenu},        {"tray", cmdTray},          {"gdi", cmdGdi},       {"hold", cmdHold},
-    {"start-timed", cmdStartTimed}, {"wait-exit", cmdWaitExit}, {"pointer", cmdPointer}, {"winrect", cmdWinRect},
-    {"clocklag", cmdClockLag},
-};
+    {"wait-window", cmdWaitWindow}, {"wait-gone", cmdWaitGone}, {"dump", cmdDump}, {"fits", cmdFits},
+    {"settext", cmdSetText}, {"click", cmdClick}, {"esc", cmdEsc}, {"answer", cmdAnswer}, {"sysmenu", cmdSysMenu},
+    {"tray", cmdTray}, {"gdi", cmdGdi}, {"hold", cmdHold}, {"start-timed", cmdStartTimed},
+    {"wait-exit", cmdWaitExit}, {"pointer", cmdPointer}, {"winrect", cmdWinRect}, {"clocklag", cmdClockLag}};
 
 }  // namespace
 
