@@ -40,24 +40,16 @@ long num(int i) { return std::strtol(arg(i), nullptr, 0); }
 
 void print(const std::string& s) { std::printf("%s\n", s.c_str()); }
 int result(bool ok, const std::string& yes, const char* no) { return print(ok ? yes : no), ok ? 0 : 1; }
-std::string className(HWND w) {
-    char b[257] = {};
-    return GetClassNameA(w, b, sizeof b), b;
-}
-std::string caption(HWND w) {  // from the window manager: a hung target cannot block it
-    char b[512] = {};
-    return GetWindowTextA(w, b, sizeof b), b;
-}
+std::string className(HWND w) { char b[257] = {}; return GetClassNameA(w, b, sizeof b), b; }
+// From the window manager: a hung target cannot block it.
+std::string caption(HWND w) { char b[512] = {}; return GetWindowTextA(w, b, sizeof b), b; }
 // Numbers joined by a separator.
 std::string join(std::initializer_list<long> v, const char* sep = " ") {
     std::string s;
     for (long n : v) s += (s.empty() ? "" : sep) + std::to_string(n);
     return s;
 }
-std::string hex(LONG v) {
-    char b[12];
-    return std::snprintf(b, sizeof b, "%08lx", static_cast<unsigned long>(v)), b;
-}
+std::string hex(LONG v) { char b[12]; return std::snprintf(b, sizeof b, "%08lx", static_cast<unsigned long>(v)), b; }
 
 DWORD_PTR send(HWND w, UINT msg, WPARAM wp, LPARAM lp, const char* action, bool wide = false) {
     DWORD_PTR r = 0;
@@ -313,23 +305,22 @@ int cmdAnswer() {
 }
 
 // Prints the text of a system-menu entry and chooses it; the menu is there
-// while the window is shown. Wine gives no other process's menu: there the
-// text is the string the entry is made of, from the window's program file.
+// while the window is shown. Wine gives no other process's menu, so the text
+// is that of the string the entry is made of, read from the window's program.
 int cmdSysMenu() {
     HWND d = dialog(2);
     if (!IsWindowVisible(d)) throw Fail{"refused: hidden"};
     char t[256] = {}, exe[MAX_PATH] = {};
     DWORD pid = 0, size = MAX_PATH;
-    if (HMENU m = GetSystemMenu(d, FALSE)) {
-        if (!GetMenuStringA(m, static_cast<UINT>(num(3)), t, sizeof t, MF_BYCOMMAND)) throw Fail{"no such entry"};
-    } else if (HANDLE p = (GetWindowThreadProcessId(d, &pid), OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, 0, pid))) {
-        HMODULE file = QueryFullProcessImageNameA(p, 0, exe, &size)
-                           ? LoadLibraryExA(exe, nullptr, LOAD_LIBRARY_AS_DATAFILE) : nullptr;
-        LoadStringA(file, static_cast<UINT>(num(4)), t, sizeof t);
-        FreeLibrary(file);
-        CloseHandle(p);
-    }
-    return print(t), posted(d, PostMessageA(d, WM_SYSCOMMAND, static_cast<WPARAM>(num(3)), 0) != 0);
+    GetWindowThreadProcessId(d, &pid);
+    HANDLE p = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, pid);
+    HMODULE file = p && QueryFullProcessImageNameA(p, 0, exe, &size)
+                       ? LoadLibraryExA(exe, nullptr, LOAD_LIBRARY_AS_DATAFILE) : nullptr;
+    if (!file || !LoadStringA(file, static_cast<UINT>(num(4)), t, sizeof t)) throw Fail{"no such string"};
+    FreeLibrary(file);
+    CloseHandle(p);
+    print(t);
+    return posted(d, PostMessageA(d, WM_SYSCOMMAND, static_cast<WPARAM>(num(3)), 0) != 0);
 }
 
 // The bench has no notification area a user could click, so the driver stands
@@ -384,7 +375,7 @@ int cmdStartTimed() {
     LARGE_INTEGER f, t0, t1;
     QueryPerformanceFrequency(&f);
     QueryPerformanceCounter(&t0);
-    if (!CreateProcessA(exe.c_str(), line.data(), nullptr, nullptr, 0, 0, nullptr, folder.c_str(), &si, &pi))
+    if (!CreateProcessA(exe.c_str(), line.data(), nullptr, nullptr, 0, DETACHED_PROCESS, nullptr, folder.c_str(), &si, &pi))
         throw Fail{"cannot start " + exe};
     const Deadline d{static_cast<DWORD>(num(4))};
     const bool ok = waitFor(d, [&] { return ready(arg(3), opt(5), d, pi.dwProcessId); }, 2);  // a measurement

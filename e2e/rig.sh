@@ -42,8 +42,8 @@ rig_boot_prefix() {
 rig_down() {
   [[ -n $HV_TMP ]] || return 0
   app_kill
-  WINEPREFIX="$HV_TMP/prefix" wineserver -k >/dev/null 2>&1
-  [[ -n $HV_XVFB_PID ]] && { kill "$HV_XVFB_PID"; wait "$HV_XVFB_PID"; } 2>/dev/null
+  WINEPREFIX="$HV_TMP/prefix" wineserver -k >/dev/null 2>&1 || true
+  [[ -z $HV_XVFB_PID ]] || { kill "$HV_XVFB_PID" && wait "$HV_XVFB_PID"; } 2>/dev/null || true
   rm -rf "$HV_TMP"
   HV_TMP=""
 }
@@ -73,7 +73,7 @@ winpath() { wine winepath -w "$1" </dev/null 2>/dev/null | tr -d '\r'; }
 install_dir() {
   local dir="$WINEPREFIX/drive_c/$1"
   rm -rf "$dir" && mkdir -p "$dir"
-  cp "$HV_WIN_BUILD/Horovant.exe" "$HV_WIN_BUILD"/*-sound.wav "$dir/" 2>/dev/null
+  cp "$HV_WIN_BUILD/Horovant.exe" "$dir/" && { cp "$HV_WIN_BUILD"/*-sound.wav "$dir/" 2>/dev/null || true; }
   printf '%s\n' "$dir"
 }
 
@@ -85,31 +85,26 @@ app_start() {
   HV_APP_PID=$!
 }
 
-# app_exited [seconds]: true once the started process has ended.
+# app_exited [seconds]: true once the started process has ended (default 20 s).
 app_exited() {
   local i
   for ((i = 0; i < ${1:-20} * 10; i++)); do
+    [[ -z $HV_APP_PID ]] || kill -0 "$HV_APP_PID" 2>/dev/null || { wait "$HV_APP_PID"; HV_APP_PID=""; } 2>/dev/null
     [[ -z $HV_APP_PID ]] && return 0
-    kill -0 "$HV_APP_PID" 2>/dev/null || { wait "$HV_APP_PID" 2>/dev/null; HV_APP_PID=""; }
-    [[ -n $HV_APP_PID ]] && sleep 0.1
+    sleep 0.1
   done
-  [[ -z $HV_APP_PID ]]
+  return 1
 }
 
 # Ends a program that a failed case left running.
 app_kill() {
   [[ -n $HV_APP_PID ]] || return 0
-  kill "$HV_APP_PID" 2>/dev/null
-  app_exited 5 || kill -9 "$HV_APP_PID" 2>/dev/null
-  wait "$HV_APP_PID" 2>/dev/null
+  kill "$HV_APP_PID" 2>/dev/null && app_exited 5 || kill -9 "$HV_APP_PID" 2>/dev/null || true
   HV_APP_PID=""
 }
 
 # Ends the program the way a user does ("Anwendung beenden"), or by force.
-app_close() {
-  drv click Horovant 2 >/dev/null
-  app_exited 20 || app_kill
-}
+app_close() { drv click Horovant 2 >/dev/null || true; app_exited || app_kill; }
 
 screenshot() { import -display "$DISPLAY" -window root "$1" >/dev/null 2>&1; }
 

@@ -33,10 +33,9 @@ for c in $(grep -o '^case_[a-z_]*' "$E2E_DIR/cases.sh"); do
     passed=$((passed + 1))
   fi
 done
-if ((failed)); then
-  echo "--- program output (Wine) ---" && tail -n 20 "$HV_TMP/app.log" 2>/dev/null
-  echo "--- Wine's messages to the driver (without the sound card's) ---"
-  grep -v '^ALSA lib' "$HV_TMP/wine.log" 2>/dev/null | tail -n 30
+if ((failed)); then # the sound card's complaints left out
+  echo "--- program output (Wine) ---" && grep -v '^ALSA lib' "$HV_TMP/app.log" 2>/dev/null | tail -n 20
+  echo "--- Wine's messages to the driver ---" && grep -v '^ALSA lib' "$HV_TMP/wine.log" 2>/dev/null | tail -n 30
 fi
 echo "e2e took $((SECONDS - started)) s"
 echo "$passed passed, $failed failed"
