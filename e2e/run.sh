@@ -21,6 +21,8 @@ started=$SECONDS passed=0 failed=0
 rig_up || { echo "e2e: test bench did not come up" >&2; exit 2; }
 for c in $(grep -o '^case_[a-z_]*' "$E2E_DIR/cases.sh"); do
   [[ $c == *"${E2E_ONLY:-}"* ]] || continue
+  # Some cases switch the hourly signal on: its box must not open amid them.
+  while [[ $(date +%M) == 59 ]]; do sleep 5; done
   CASE_ERRORS=()
   "$c"
   app_kill
