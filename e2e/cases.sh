@@ -63,8 +63,8 @@ looks() {
   local dump spec
   dump=$(drv dump "$1") || { fail_because "$2: driver says '$dump'"; return 1; }
   for spec in "${@:3}"; do
-    [[ $spec =~ ^([^ ]+)\ ([a-z]+)\ ?(.*)$ ]] &&
-      expect "$2: ${BASH_REMATCH[1]} ${BASH_REMATCH[2]}" "$(value "$dump" "${BASH_REMATCH[1]}" "${BASH_REMATCH[2]}")" "${BASH_REMATCH[3]}"
+    [[ $spec =~ ^([^ ]+)\ (on|shown|check|focus|text)\ ?(.*)$ ]] || { fail_because "$2: no check '$spec'"; continue; }
+    expect "$2: ${BASH_REMATCH[1]} ${BASH_REMATCH[2]}" "$(value "$dump" "${BASH_REMATCH[1]}" "${BASH_REMATCH[2]}")" "${BASH_REMATCH[3]}"
   done
 }
 
@@ -114,7 +114,7 @@ has_style() {
     BORDER) (((0x$2 & 0x800000) || (0x$3 & 0x200))) ;;      # or the sunken edge an edit makes of it
     SS_LEFT) (((0x$2 & 0x1f) == 0 || (0x$2 & 0x1f) == 0xc)) ;; # with or without word wrap
     WS_EX_APPWINDOW) ((0x$3 & 0x40000)) ;;
-    *) local bits=(${STYLE_BITS[$1]}) && (((0x$2 & bits[0]) == bits[1])) ;;
+    *) local bits && read -ra bits <<<"${STYLE_BITS[$1]}" && (((0x$2 & bits[0]) == bits[1])) ;;
   esac
 }
 
@@ -173,6 +173,7 @@ case_first_start() {
   drv_expect "captions that do not fit" "all fit" fits Horovant $MAIN_SIZE
   IFS=, read -r ox oy <<<"$(awk -F'\t' 'NR == 1 { print $8 }' <<<"$dump")"
   # In the window's client pixels (the bench's dialog font), from a fresh picture.
+  # shellcheck disable=SC2317 # called through eventually
   shows() { screenshot "$shot" && colours_in "$shot" $((ox + $2)) $((oy + $3)) "$4" "$5" | grep -qx "$1"; }
   eventually 20 shows D73835 90 74 500 74 || fail_because "no clock text in RGB(215, 56, 53)"
   colours_in "$shot" $((ox + 470)) $((oy + 114)) 200 25 | grep -qx 0000FF || fail_because "no blue date text"

@@ -190,9 +190,8 @@ int cmdDump() {
         RECT r{};
         GetWindowRect(c, &r);
         MapWindowPoints(nullptr, d, reinterpret_cast<POINT*>(&r), 2);
-        const bool button = className(c) == "Button";
         lines.push_back(line(c, std::to_string(GetDlgCtrlID(c)),
-                             button ? std::to_string(send(c, BM_GETCHECK, 0, 0, "reading a check")) : "-",
+                             className(c) == "Button" ? std::to_string(send(c, BM_GETCHECK, 0, 0, "reading a check")) : "-",
                              join({du(r.left, scale.right), du(r.top, scale.bottom), du(r.right - r.left, scale.right),
                                    du(r.bottom - r.top, scale.bottom)}, ",")) + text(c));
     }
@@ -332,10 +331,7 @@ int cmdSysMenu() {
 int cmdTray() {
     HWND d = dialog(2);
     const std::string what = arg(3);
-    NOTIFYICONDATAA nid{};
-    nid.cbSize = sizeof nid;
-    nid.hWnd = d;
-    nid.uID = 1;
+    NOTIFYICONDATAA nid{sizeof nid, d, 1};  // the icon's id
     if (what == "icon") return print(Shell_NotifyIconA(NIM_MODIFY, &nid) ? "1" : "0"), 0;  // modifies nothing
     if (what == "lose") return result(Shell_NotifyIconA(NIM_DELETE, &nid), "ok", "failed");
     if (what == "explorer") return posted(d, PostMessageA(d, RegisterWindowMessageA("TaskbarCreated"), 0, 0) != 0);

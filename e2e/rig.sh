@@ -18,7 +18,7 @@ rig_up() {
   local i
   for ((i = 0; i < 100; i++)); do [[ -s $HV_TMP/display ]] && break; sleep 0.1; done
   [[ -s $HV_TMP/display ]] || { echo "rig: Xvfb did not start" >&2; return 1; }
-  export DISPLAY=":$(head -n1 "$HV_TMP/display")"
+  DISPLAY=":$(head -n1 "$HV_TMP/display")" && export DISPLAY
   rig_boot_prefix
   HV_DRIVER="$HV_TMP/hvdriver.exe"
   cp "$HV_WIN_BUILD/hvdriver.exe" "$HV_DRIVER"
@@ -53,8 +53,8 @@ rig_down() {
 # Wine did not get it running (seen on a loaded machine): it is started once
 # more, and the miss is logged.
 drv() {
-  local out rc try
-  for try in 1 2; do
+  local out rc _
+  for _ in 1 2; do
     out=$(wine "$HV_DRIVER" "$@" </dev/null 2>>"$HV_TMP/wine.log" | iconv -f CP1252 -t UTF-8; exit "${PIPESTATUS[0]}")
     rc=$?
     [[ -n $out || $rc -eq 0 ]] && break
