@@ -60,10 +60,10 @@ is() { [[ $(value "$(drv dump Horovant)" "$1" "$2") == "$3" ]]; }
 
 # looks <window> <what> "<id> <field> <value>"...: one dump answers them all.
 looks() {
-  local dump spec
+  local dump check
   dump=$(drv dump "$1") || { fail_because "$2: driver says '$dump'"; return 1; }
-  for spec in "${@:3}"; do
-    [[ $spec =~ ^([^ ]+)\ (on|shown|check|focus|text)\ ?(.*)$ ]] || { fail_because "$2: no check '$spec'"; continue; }
+  for check in "${@:3}"; do
+    [[ $check =~ ^([^ ]+)\ (on|shown|check|focus|text)\ ?(.*)$ ]] || { fail_because "$2: no check '$check'"; continue; }
     expect "$2: ${BASH_REMATCH[1]} ${BASH_REMATCH[2]}" "$(value "$dump" "${BASH_REMATCH[1]}" "${BASH_REMATCH[2]}")" "${BASH_REMATCH[3]}"
   done
 }
