@@ -58,7 +58,7 @@ bare_pid=$!
 for run in "" in_bare; do
   $run drv wait-window Horovant 30000 1000 >/dev/null || { echo "bench: ${run:+bare }window did not appear" >&2; exit 1; }
   read -r x y _ _ <<<"$($run drv winrect Horovant)"
-  { [[ $($run drv visible Horovant) == 1 ]] && ((x > 0 || y > 0)); } || { echo "bench: ${run:+bare }window hidden or under the pointer" >&2; exit 1; }
+  { [[ $($run drv dump Horovant | cut -f6 | head -n1) == 1 ]] && ((x > 0 || y > 0)); } || { echo "bench: ${run:+bare }window hidden or under the pointer" >&2; exit 1; }
 done
 
 # server_of <prefix>: the pid of that prefix's wineserver, which must be one.
