@@ -33,8 +33,9 @@ bare_win="$(winpath "$bare_dir")\\hvbare.exe"
 # next start has the machine to itself. Both windows are captioned Horovant.
 timed_start() {
   local -n into=$1
-  # Into a file, not $(...): the started program would hold that pipe open.
-  drv start-timed "$2" Horovant 30000 1000 >"$HV_TMP/ms" || { echo "$3: window did not appear" >&2; exit 1; }
+  # Into a file, not through drv's $(...): the started program would hold that pipe open.
+  wine "$HV_DRIVER" start-timed "$2" Horovant 30000 1000 </dev/null >"$HV_TMP/ms" 2>>"$HV_TMP/wine.log" ||
+    { echo "$3: window did not appear" >&2; exit 1; }
   into+=("$(<"$HV_TMP/ms")")
   drv click Horovant 2 >/dev/null || { echo "$3: no window to close" >&2; exit 1; }
   drv wait-gone Horovant 10000 >/dev/null || { echo "$3: window did not close" >&2; exit 1; }
@@ -62,17 +63,11 @@ done
 
 # median_of <values...>: the middle one (the upper middle for an even count).
 median_of() { printf '%s\n' "$@" | sort -n | sed -n "$(($# / 2 + 1))p"; }
-min_of() { printf '%s\n' "$@" | sort -n | head -n1; }
 ratio() { LC_ALL=C awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", a / b }'; }
-
-hv_size=$(stat -c %s "$HV_WIN_BUILD/Horovant.exe")
-bare_size=$(stat -c %s "$HV_WIN_BUILD/hvbare.exe")
-hv_median=$(median_of "${hv_times[@]}")
-bare_median=$(median_of "${bare_times[@]}")
+hv_size=$(stat -c %s "$HV_WIN_BUILD/Horovant.exe") bare_size=$(stat -c %s "$HV_WIN_BUILD/hvbare.exe")
+hv_median=$(median_of "${hv_times[@]}") bare_median=$(median_of "${bare_times[@]}")
 echo "exe size: Horovant.exe $hv_size bytes, hvbare.exe $bare_size bytes, ratio $(ratio "$hv_size" "$bare_size")"
-echo "start-up (ms, $runs runs each, by turns):"
-echo "  Horovant: ${hv_times[*]}"
-echo "  bare:     ${bare_times[*]}"
-echo "Horovant: min $(min_of "${hv_times[@]}") ms, median $hv_median ms"
-echo "bare:     min $(min_of "${bare_times[@]}") ms, median $bare_median ms"
+echo "start-up, ms, $runs runs each by turns (sorted):"
+echo "  Horovant: $(printf '%s\n' "${hv_times[@]}" | sort -n | xargs), median $hv_median"
+echo "  bare:     $(printf '%s\n' "${bare_times[@]}" | sort -n | xargs), median $bare_median"
 echo "median ratio Horovant/bare: $(ratio "$hv_median" "$bare_median")"

@@ -1,10 +1,15 @@
 // Stopwatch and countdown against the performance counter, on the real
-// clock and scheduler (under Wine, or on Windows), side by side in one run:
-// - stopwatch: a thread that counts a tenth per Sleep(100), beside our
-//   worker loop, both at time-critical priority;
-// - countdown: a second per tick of a 1000 ms window timer, beside a timer
-//   set anew for just after each wall-clock second that counts off the
-//   seconds passed on the monotonic clock.
+// clock and scheduler, side by side in one run: what the simulating benches
+// (bench/windows_model.h) model, measured.
+// - stopwatch: a thread that counts a tenth per Sleep(100), beside
+//   CountStopwatch on the real clock and Sleep, both time-critical;
+// - countdown: a second per WM_TIMER of a 1000 ms timer, beside a timer set
+//   anew for 5 ms after each wall-clock second that counts off the seconds
+//   passed on the monotonic clock (SecondsToCountOff), as the window's tick.
+// Wine differs from Windows here: its timers are exact while the loop is
+// idle (a 1000 ms timer neither drifts nor merges), and Sleep(100) ends
+// after 100 ms and the scheduler's delay, not on a 15.625 ms clock tick.
+// Under Wine it shows what is left; on Windows it shows both.
 // Usage: hvtimebench.exe [seconds=600]   (not part of the tests)
 #include <windows.h>
 
@@ -37,7 +42,7 @@ std::optional<std::int64_t> g_countedUpTo;
 
 void ArmInStep(HWND w) {
     const std::int64_t ms = hv::WallClockMilliseconds();
-    SetTimer(w, kInStep, static_cast<UINT>(1000 - ms % 1000 + 5), nullptr);
+    SetTimer(w, kInStep, static_cast<UINT>(1000 - ms % 1000 + 5), nullptr);  // as engine/Tick
 }
 
 LRESULT __stdcall Proc(HWND w, UINT m, WPARAM wp, LPARAM lp) {
@@ -45,7 +50,7 @@ LRESULT __stdcall Proc(HWND w, UINT m, WPARAM wp, LPARAM lp) {
         if (wp == kTickCounting) ++g_tickCounted;
         if (wp == kInStep) {
             ArmInStep(w);
-            g_inStepCounted += hv::SecondsToCountOff(g_countedUpTo, hv::MonotonicMilliseconds());
+            g_inStepCounted += hv::SecondsToCountOff(g_countedUpTo, std::nullopt, hv::MonotonicMilliseconds());
         }
         if (wp == kEnd) PostQuitMessage(0);
         return 0;
@@ -66,7 +71,7 @@ int main(int argc, char** argv) {
 
     const std::int64_t start = hv::MonotonicMilliseconds();
     hv::StopwatchState ours;
-    const std::uint64_t run = ours.Start(start);
+    ours.Start(start);  // run 1, which the worker counts for
     HANDLE counter = CreateThread(
         nullptr, 0,
         [](void* state) -> unsigned long {
@@ -78,7 +83,6 @@ int main(int argc, char** argv) {
         &ours, CREATE_SUSPENDED, nullptr);
     SetThreadPriority(counter, THREAD_PRIORITY_TIME_CRITICAL);
     ResumeThread(counter);
-    (void)run;  // the first run
     HANDLE sleeper = CreateThread(nullptr, 0, SleepWay, nullptr, CREATE_SUSPENDED, nullptr);
     SetThreadPriority(sleeper, THREAD_PRIORITY_TIME_CRITICAL);
     ResumeThread(sleeper);

@@ -1,117 +1,96 @@
 // Stopwatch and countdown against the monotonic clock over a simulated day,
-// with sleeps and timers as Windows delivers them: a sleep ends on the first
-// 15.625 ms clock tick after its time plus a little scheduling delay, a
-// periodic timer expires on a tick plus some lateness and counts its next
-// period from then, and ticks merge while the loop is busy. Beside each other
-// in one simulation: counting a tenth per Sleep(100) and a second per tick,
-// and our way (tenths by deadline, seconds by the monotonic clock with the
-// tick set anew after each wall-clock second).
-// Usage: hv_timekeeping_sim [hours] [seed]   (not part of the tests)
-#include <cstdint>
+// with sleeps and timers as bench/windows_model.h describes Windows. Each
+// ours beside the old way in one run:
+// - stopwatch: counting a tenth per Sleep(100), which lasts seven clock
+//   ticks (109.4 ms), against engine/StopwatchCounting's CountStopwatch on
+//   the simulated clock and sleep;
+// - countdown: a second per WM_TIMER of a 1000 ms timer, which drifts and
+//   merges, against the program's own tick (engine/Tick SecondTick, which
+//   counts off by engine/Countdown), re-armed with nextTickInMs.
+// Usage: hv_timekeeping_sim_bench [hours] [seed]   (not part of the tests)
 #include <cstdio>
 #include <cstdlib>
-#include <optional>
-#include <random>
 
-#include "engine/Countdown.h"
-#include "model/StopwatchState.h"
+#include "bench/windows_model.h"
+#include "engine/StopwatchCounting.h"
+#include "engine/Tick.h"
 
 namespace {
 
-constexpr std::int64_t kTickUs = 15625;
+double Seconds(std::int64_t us) { return static_cast<double>(us) / 1e6; }
 
-std::int64_t CeilToTick(std::int64_t us) { return (us + kTickUs - 1) / kTickUs * kTickUs; }
-
-struct Random {
-    std::mt19937_64 engine;
-    std::int64_t Uniform(std::int64_t lo, std::int64_t hi) {
-        return std::uniform_int_distribution<std::int64_t>(lo, hi)(engine);
-    }
-    bool Chance(double p) { return std::bernoulli_distribution(p)(engine); }
-};
-
-// Sleep(ms) from `nowUs`: the tick after the time, then the thread runs.
-std::int64_t SleepEnds(Random& r, std::int64_t nowUs, std::int64_t ms) {
-    return CeilToTick(nowUs + ms * 1000) + r.Uniform(0, 500);
-}
-
-void Stopwatch(Random& r, std::int64_t runUs) {
-    // Counting a tenth per pass of "count, Sleep(100)"; the pass's own work
-    // takes a few microseconds.
+void Stopwatch(std::int64_t runUs, std::uint64_t seed) {
+    bench::Random r{std::mt19937_64(seed)};
+    // Each pass counts a tenth, works a few microseconds and sleeps.
     std::int64_t t = 0, counted = 0;
-    while (t < runUs) {
-        ++counted;
-        t = SleepEnds(r, t + r.Uniform(2, 20), 100);
-    }
-    const double sleepWay = static_cast<double>(counted * 100000 - runUs) / 1000.0;
+    for (; t < runUs; t = bench::SleepEnds(r, t + r.Uniform(2, 20), 100)) ++counted;
+    const std::int64_t oldError = (counted - runUs / 100000) * 100000;
 
-    // Ours: tenth k when the clock reaches k * 100 ms. How late each tenth
-    // is counted after it fell due, and the reading against the clock at the end.
-    hv::StopwatchState state;
-    const std::uint64_t run = state.Start(0);
-    std::int64_t now = 0, worstLateUs = 0;
-    while (now < runUs) {
-        const std::int64_t due = *state.NextTenthDueMs(run);
-        const std::int64_t nowMs = now / 1000;
-        now = due > nowMs ? SleepEnds(r, now, due - nowMs) : now + r.Uniform(2, 20);
-        state.Count(run, now / 1000);
-        if (now - due * 1000 > worstLateUs) worstLateUs = now - due * 1000;
-    }
-    const hv::StopwatchReading reading = state.Reading();
-    const std::int64_t tenths =
-        ((std::int64_t{reading.hours} * 60 + reading.minutes) * 60 + reading.seconds) * 10 + reading.tenths;
-    std::printf("stopwatch after %.1f h: Sleep(100) per tenth %+.1f s; ours %+.3f s at the end, "
-                "each tenth counted at most %.1f ms after it fell due\n",
-                static_cast<double>(runUs) / 3.6e9, sleepWay / 1000.0,
-                static_cast<double>(tenths * 100000 - now) / 1e6, static_cast<double>(worstLateUs) / 1000.0);
+    hv::StopwatchState sw;
+    const std::uint64_t run = sw.Start(0);
+    std::int64_t now = 0, worstLateUs = 0, oursError = 0;
+    hv::CountStopwatch(
+        sw, run, [&] { return now / 1000; },
+        [&](std::int64_t ms) {
+            if (now >= runUs) {  // all due by `now` is counted: compare, and end the run
+                const hv::StopwatchReading e = sw.Reading();
+                const std::int64_t tenths = ((std::int64_t{e.hours} * 60 + e.minutes) * 60 + e.seconds) * 10 + e.tenths;
+                oursError = (tenths - now / 100000) * 100000;
+                sw.Stop(now / 1000);
+                return;
+            }
+            const std::int64_t dueUs = sw.NextTenthDueMs(run).value_or(0) * 1000;
+            now = bench::SleepEnds(r, now, ms);
+            worstLateUs = std::max(worstLateUs, now - dueUs);
+        });
+    std::printf("stopwatch, reading minus the tenths elapsed: a tenth per Sleep(100) %+.1f s (%.1f %% slow); "
+                "ours %+.1f s, each tenth counted at most %.1f ms after it fell due\n",
+                Seconds(oldError), -100.0 * static_cast<double>(oldError) / static_cast<double>(runUs),
+                Seconds(oursError), static_cast<double>(worstLateUs) / 1000.0);
 }
 
-void Countdown(Random& r, std::int64_t runUs) {
-    // A second per tick of a 1000 ms periodic timer; 1 % of ticks find the
-    // loop busy for up to 3 s, and the expiries meanwhile merge into one.
-    std::int64_t expiry = CeilToTick(1000000) + r.Uniform(0, 16000), counted = 0, freeAt = 0;
-    while (true) {
-        const std::int64_t delivered = expiry > freeAt ? expiry : freeAt;
-        if (delivered > runUs) break;
-        while (expiry <= delivered) expiry = CeilToTick(expiry + 1000000) + r.Uniform(0, 16000);
-        ++counted;
-        freeAt = delivered + (r.Chance(0.01) ? r.Uniform(0, 3000000) : 0);
-    }
-    const double tickWay = static_cast<double>(counted * 1000000 - runUs) / 1e6;
-
-    // Ours: the tick set anew for 5 ms after the next wall-clock second (the
-    // wall clock here runs 50 ppm fast against the monotonic one), each tick
-    // counting off the seconds that have passed.
-    std::optional<std::int64_t> upTo;
-    std::int64_t t = 0, ours = 0;
-    freeAt = 0;
-    std::int64_t firstTick = -1;
-    while (true) {
-        const double wallUs = static_cast<double>(t) * (1.0 + 50e-6);
-        const std::int64_t wallMs = static_cast<std::int64_t>(wallUs / 1000.0);
-        const std::int64_t untilNextMs = 1000 - wallMs % 1000 + 5;
-        std::int64_t next = CeilToTick(t + untilNextMs * 1000) + r.Uniform(0, 16000);
-        if (next < freeAt) next = freeAt;
-        if (next > runUs) break;
+void Countdown(std::int64_t runUs, std::uint64_t seed) {
+    // Started at 0, with the window's tick already running.
+    bench::WindowLoop old(seed);
+    old.SetTimer(1000);
+    std::int64_t t = 0, counted = 0;
+    for (std::int64_t next; (next = old.NextTimerMessage()) <= runUs; old.MaybeBusy()) {
         t = next;
-        if (firstTick < 0) firstTick = t;
-        ours += hv::SecondsToCountOff(upTo, t / 1000);
-        freeAt = t + (r.Chance(0.01) ? r.Uniform(0, 3000000) : 0);
+        ++counted;
     }
-    // A countdown of N seconds ends on the tick that counts the N-th: the
-    // first tick counts one, so compare with the seconds since it, plus one.
-    const double oursError = static_cast<double>(ours) - (static_cast<double>(t - firstTick) / 1e6 + 1.0);
-    std::printf("countdown after %.1f h: a second per tick %+.1f s; ours %+.2f s\n",
-                static_cast<double>(runUs) / 3.6e9, tickWay, oursError);
+    const double oldError = static_cast<double>(counted) - Seconds(t);
+
+    bench::WindowLoop loop(seed);
+    bench::MemoryStore store;
+    hv::SettingsFile file(store);
+    hv::MainModel m;
+    hv::CountdownState& c = m.timers.countdown;
+    c.active = true;
+    c.hours = 1000;
+    c.minutes = c.seconds = 0;
+    loop.SetTimer(hv::UntilNextTickMs(bench::WallMs(0)));
+    double lo = 1e9, hi = -1e9;  // seconds counted minus elapsed, at every tick
+    for (std::int64_t next; (next = loop.NextTimerMessage()) <= runUs; loop.MaybeBusy()) {
+        t = next;
+        loop.SetTimer(hv::SecondTick(m, file, bench::WallMs(t), t / 1000, bench::UtcTime).nextTickInMs);
+        const std::int64_t left = (std::int64_t{c.hours} * 60 + c.minutes) * 60 + c.seconds;
+        const double error = static_cast<double>(1000 * 3600 - left) - Seconds(t);
+        lo = std::min(lo, error);
+        hi = std::max(hi, error);
+    }
+    std::printf("countdown, seconds counted minus elapsed at the last tick: a second per tick %+.1f s "
+                "(%.2f %% slow); ours %+.2f s to %+.2f s at every tick\n",
+                oldError, -100.0 * oldError / Seconds(runUs), lo, hi);
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
     const double hours = argc > 1 ? std::atof(argv[1]) : 24.0;
-    Random r{std::mt19937_64(argc > 2 ? std::strtoull(argv[2], nullptr, 10) : 1)};
+    const std::uint64_t seed = argc > 2 ? std::strtoull(argv[2], nullptr, 10) : 1;
     const auto runUs = static_cast<std::int64_t>(hours * 3.6e9);
-    Stopwatch(r, runUs);
-    Countdown(r, runUs);
+    std::printf("%.1f h simulated\n", hours);
+    Stopwatch(runUs, seed);
+    Countdown(runUs, seed);
     return 0;
 }

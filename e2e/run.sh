@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # End-to-end tests of the real Horovant.exe under Wine in a virtual display.
 # Usage: e2e/run.sh <win-build-dir>   (the MinGW build with Horovant.exe and hvdriver.exe)
-# Builds nothing. Leaves a screenshot in <win-build-dir>/e2e-shot.png.
+# Builds nothing. E2E_ONLY=<part of a case name> runs only the matching cases.
+# Leaves a screenshot of the first start in <win-build-dir>/e2e-shot.png.
 set -uo pipefail
 
 E2E_DIR=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
@@ -9,61 +10,36 @@ HV_WIN_BUILD=$(cd "${1:?usage: e2e/run.sh <win-build-dir>}" && pwd)
 for f in Horovant.exe hvdriver.exe; do
   [[ -f $HV_WIN_BUILD/$f ]] || { echo "e2e: $HV_WIN_BUILD/$f missing" >&2; exit 2; }
 done
-
 # shellcheck source=e2e/rig.sh
 source "$E2E_DIR/rig.sh"
 # shellcheck source=e2e/cases.sh
 source "$E2E_DIR/cases.sh"
-
 trap rig_down EXIT
 trap 'exit 130' INT TERM
 
-started=$SECONDS
+started=$SECONDS passed=0 failed=0
 rig_up || { echo "e2e: test bench did not come up" >&2; exit 2; }
-
-passed=0 failed=0
-run_case() {
-  local name=${1#case_}
+# shellcheck disable=SC2013 # function names, one word each
+for c in $(grep -o '^case_[a-z_]*' "$E2E_DIR/cases.sh"); do
+  [[ $c == *"${E2E_ONLY:-}"* ]] || continue
+  # Some cases switch the hourly signal on: its box must not open amid them.
+  while [[ $(date +%M) == 59 ]]; do sleep 5; done
   CASE_ERRORS=()
-  "$1"
+  "$c"
   app_kill
+  c=${c#case_}
   if ((${#CASE_ERRORS[@]})); then
-    echo "FAIL ${name//_/ }"
-    printf '     %s\n' "${CASE_ERRORS[@]}"
+    echo "FAIL ${c//_/ }" && printf '     %s\n' "${CASE_ERRORS[@]}"
     failed=$((failed + 1))
   else
-    echo "PASS ${name//_/ }"
+    echo "PASS ${c//_/ }"
     passed=$((passed + 1))
   fi
-}
-
-# E2E_ONLY=<part of a case name> runs only the matching cases.
-for c in "${E2E_CASES[@]}"; do
-  [[ -n ${E2E_ONLY:-} && $c != *"$E2E_ONLY"* ]] && continue
-  run_case "$c"
 done
-for c in "${E2E_LATER_CASES[@]}"; do
-  c=${c#case_}
-  echo "SKIP ${c//_/ } (not built yet)"
-done
-
-# A picture of the window after a start, for the eye.
-shot_dir=$(install_dir Horovant-Bild)
-app_start "$shot_dir"
-if drv wait-window Horovant "$WINDOW_TIMEOUT_MS" 1000 >/dev/null; then
-  sleep 1.5  # let the clock tick and the window paint
-  screenshot "$HV_WIN_BUILD/e2e-shot.png"
-fi
-app_close
-
-if ((failed)) && [[ -s $HV_TMP/app.log ]]; then
-  echo "--- program output (Wine) ---"
-  tail -n 20 "$HV_TMP/app.log"
-fi
-if ((failed)) && [[ -s $HV_TMP/wine.log ]]; then
-  echo "--- Wine's messages to the driver (without the sound card's) ---"
-  grep -v '^ALSA lib' "$HV_TMP/wine.log" | tail -n 30
+if ((failed)); then # the sound card's complaints left out
+  echo "--- program output (Wine) ---" && grep -v '^ALSA lib' "$HV_TMP/app.log" 2>/dev/null | tail -n 20
+  echo "--- Wine's messages to the driver ---" && grep -v '^ALSA lib' "$HV_TMP/wine.log" 2>/dev/null | tail -n 30
 fi
 echo "e2e took $((SECONDS - started)) s"
 echo "$passed passed, $failed failed"
-((failed == 0))
+((failed == 0 && passed > 0))

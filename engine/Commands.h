@@ -31,7 +31,7 @@ Effects Stopp(MainModel& m, SettingsFile& file, std::int64_t monoMs);
 // Pause the countdown, or let the held stopwatch run on.
 Effects Zusatzfunktion1(MainModel& m, SettingsFile& file, std::int64_t monoMs);
 // Resume the countdown, or reset the held stopwatch.
-Effects Zusatzfunktion2(MainModel& m, SettingsFile& file);
+Effects Zusatzfunktion2(MainModel& m, SettingsFile& file, std::int64_t monoMs);
 Effects AlarmAus(MainModel& m, SettingsFile& file);
 
 Effects Sound(MainModel& m, SettingsFile& file);

@@ -4,10 +4,14 @@
 
 namespace hv {
 
-std::int64_t SecondsToCountOff(std::optional<std::int64_t>& countedUpToMs, std::int64_t nowMs) {
+std::int64_t SecondsToCountOff(std::optional<std::int64_t>& countedUpToMs, std::optional<std::int64_t> startedMs,
+                               std::int64_t nowMs) {
     if (!countedUpToMs) {
         countedUpToMs = nowMs;
-        return 1;
+        if (!startedMs) return 1;
+        // Rounded up: the end stays within the last second before N.
+        const std::int64_t late = nowMs - *startedMs - kEarlyTickToleranceMs;
+        return std::max<std::int64_t>(1, late <= 0 ? 0 : (late + 999) / 1000);
     }
     // Never negative: a nested tick may already have counted past an outer
     // one that reads the clock later.

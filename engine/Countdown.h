@@ -19,10 +19,13 @@ struct CountdownTime {
 constexpr std::int64_t kEarlyTickToleranceMs = 200;
 
 // The whole seconds that a tick at `nowMs` counts off. The first tick after
-// a start or resume (no `countedUpToMs`) counts one, so a countdown of N
-// seconds ends between N - 1 and N seconds after it began; each later tick
-// counts the seconds that have passed since, and moves `countedUpToMs` on.
-std::int64_t SecondsToCountOff(std::optional<std::int64_t>& countedUpToMs, std::int64_t nowMs);
+// a start or resume at `startedMs` (no `countedUpToMs` yet) counts one, so a
+// countdown of N seconds ends between N - 1 and N seconds after it began;
+// when that tick came late (the loop was busy), it counts the further
+// seconds passed since too. Each later tick counts the seconds that have
+// passed since, and moves `countedUpToMs` on.
+std::int64_t SecondsToCountOff(std::optional<std::int64_t>& countedUpToMs, std::optional<std::int64_t> startedMs,
+                               std::int64_t nowMs);
 
 // `t` less `seconds`, borrowing as a clock does (minutes and seconds of the
 // result lie in 0..59); never below zero.

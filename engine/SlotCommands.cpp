@@ -63,7 +63,7 @@ Effects StartAlarm(MainModel& m, SettingsFile& file, int k, const EntryTexts& en
     return out;
 }
 
-Effects StartCountdown(MainModel& m, SettingsFile& file, const EntryTexts& entry) {
+Effects StartCountdown(MainModel& m, SettingsFile& file, const EntryTexts& entry, std::int64_t monoMs) {
     Effects out;
     CountdownState& c = m.timers.countdown;
     const auto accepted = CountdownEntry({entry.hours, entry.minutes, entry.seconds});
@@ -81,6 +81,7 @@ Effects StartCountdown(MainModel& m, SettingsFile& file, const EntryTexts& entry
     c.minutes = accepted->minutes;
     c.seconds = accepted->seconds;
     c.countedUpToMs.reset();
+    c.startedMs = monoMs;
     c.active = true;
     m.extra1.enabled = true;
     m.extra2.enabled = false;
@@ -141,7 +142,7 @@ Effects SelectSlot(MainModel& m, SlotSelector selected) {
 Effects Start(MainModel& m, SettingsFile& file, const EntryTexts& entry, std::int64_t monoMs) {
     const int slot = SlotIndexOf(m.timers.selector);
     if (slot >= 0 && slot < kAlarmSlotCount) return StartAlarm(m, file, slot, entry);
-    if (slot == kCountdownSlot) return StartCountdown(m, file, entry);
+    if (slot == kCountdownSlot) return StartCountdown(m, file, entry, monoMs);
     if (slot == kStopwatchSlot) return StartStopwatch(m, monoMs);
     return {};
 }
@@ -199,7 +200,7 @@ Effects Zusatzfunktion1(MainModel& m, SettingsFile& file, std::int64_t monoMs) {
     return out;
 }
 
-Effects Zusatzfunktion2(MainModel& m, SettingsFile& file) {
+Effects Zusatzfunktion2(MainModel& m, SettingsFile& file, std::int64_t monoMs) {
     Effects out;
     TimekeepingState& t = m.timers;
     const CountdownState& c = t.countdown;
@@ -207,6 +208,7 @@ Effects Zusatzfunktion2(MainModel& m, SettingsFile& file) {
     if (t.selector == SlotSelector::Countdown && c.HasValue() && !c.active && !c.ringing) {
         t.countdown.active = true;
         t.countdown.countedUpToMs.reset();  // the first tick counts one, as after Start
+        t.countdown.startedMs = monoMs;
         m.extra2.enabled = false;
         m.extra1.enabled = true;
         if (!Written(file, settings::kCountdownActive, "t", out)) return out;

@@ -21,7 +21,7 @@ void StepCountdown(MainModel& m, SettingsFile& file, std::int64_t monoMs, Effect
         c.countedUpToMs.reset();
         return;
     }
-    const std::int64_t n = SecondsToCountOff(c.countedUpToMs, monoMs);
+    const std::int64_t n = SecondsToCountOff(c.countedUpToMs, c.startedMs, monoMs);
     if (n == 0) return;
     // More at once than a tick ever catches up: the computer slept.
     const bool asleep = n > kMaxCatchUpSeconds;

@@ -62,6 +62,8 @@ struct CountdownState {
     // Monotonic time up to which whole seconds have been counted off; none
     // until the first tick after a start or resume, which counts one.
     std::optional<std::int64_t> countedUpToMs;
+    // Monotonic time of the last start or resume, for a first tick that comes late.
+    std::optional<std::int64_t> startedMs;
 
     bool HasValue() const { return !(hours == kNoValue && minutes == kNoValue && seconds == kNoValue); }
 };

@@ -77,7 +77,7 @@ private:
     void OnStart() { Apply(Start(m_model, m_file, SelectedEntry(), MonotonicMilliseconds())); }
     void OnStopp() { Apply(Stopp(m_model, m_file, MonotonicMilliseconds())); }
     void OnZusatzfunktion1() { Apply(Zusatzfunktion1(m_model, m_file, MonotonicMilliseconds())); }
-    void OnZusatzfunktion2() { Apply(Zusatzfunktion2(m_model, m_file)); }
+    void OnZusatzfunktion2() { Apply(Zusatzfunktion2(m_model, m_file, MonotonicMilliseconds())); }
     void OnAlarmAus() { Apply(AlarmAus(m_model, m_file)); }
     void OnTrayMinimieren() { Apply(TrayMinimieren(m_model)); }
     void OnSound() { Apply(Sound(m_model, m_file)); }
