@@ -52,7 +52,7 @@ expect_stored() {
 
 # Columns of the driver's dump: enabled, shown, check (of the window: the
 # focused control), text.
-column() { case $1 in on) echo 5 ;; shown) echo 6 ;; check | focus) echo 7 ;; text) echo 9 ;; esac }
+column() { case $1 in on) echo 5 ;; shown) echo 6 ;; check | focus) echo 7 ;; rect) echo 8 ;; text) echo 9 ;; esac }
 # value <dump> <id> <field>: one window's value ("window" is the dialog itself).
 value() { awk -F'\t' -v id="$2" -v c="$(column "$3")" '$1 == id { print $c }' <<<"$1"; }
 # is <id> <field> <value>: the main window shows that now.
@@ -152,6 +152,25 @@ colours_in() {
     grep -o '#[0-9A-F]\{6\}' | tr -d '#'
 }
 
+# labels_in_place <shot> <colour> [slot...]: each slot's label (1-4 alarms, 5
+# countdown, 6 stopwatch) shows in that colour just right of its selector and
+# just left of its overview field, wherever the dialog's font and scaling put
+# them (rectangles from the dump in client pixels).
+labels_in_place() {
+  local shot=$1 colour=$2 dump ox oy slot s o
+  local -a sel=(1005 1026 1030 1034 1008 1013) ovw=(1012 1037 1038 1039 1016 1017)
+  dump=$(drv dump Horovant) || { fail_because "dump: driver says '$dump'"; return; }
+  IFS=, read -r ox oy <<<"$(awk -F'\t' 'NR == 1 { print $8 }' <<<"$dump")"
+  for slot in "${@:3}"; do
+    IFS=, read -r -a s <<<"$(value "$dump" "${sel[slot - 1]}" rect)"
+    IFS=, read -r -a o <<<"$(value "$dump" "${ovw[slot - 1]}" rect)"
+    colours_in "$shot" $((ox + s[0] + s[2])) $((oy + s[1] - 4)) $((s[2] * 5)) $((s[3] + 8)) | grep -qx "$colour" ||
+      fail_because "no label in $colour beside selector ${sel[slot - 1]}"
+    colours_in "$shot" $((ox + o[0] - o[3] * 7)) $((oy + o[1])) $((o[3] * 6)) "${o[3]}" | grep -qx "$colour" ||
+      fail_because "no label in $colour before overview ${ovw[slot - 1]}"
+  done
+}
+
 # --- cases -----------------------------------------------------------------
 
 # A first start in an empty folder writes the default record beside the exe
@@ -160,7 +179,7 @@ colours_in() {
 # labels red, the clock red and the date blue; alarm 2 armed turns its label
 # green and is stored at once. Esc ends the program.
 case_first_start() {
-  local dir dump shot="$HV_WIN_BUILD/e2e-shot.png" ox oy place
+  local dir dump shot="$HV_WIN_BUILD/e2e-shot.png" ox oy
   dir=$(install_dir Horovant)
   rm -f "$WINEPREFIX/drive_c/windows/config.dat"
   start_and_wait "$dir" || return
@@ -178,18 +197,14 @@ case_first_start() {
   eventually 20 shows D73835 90 74 500 74 || fail_because "no clock text in RGB(215, 56, 53)"
   colours_in "$shot" $((ox + 470)) $((oy + 114)) 200 25 | grep -qx 0000FF || fail_because "no blue date text"
   expect "background" "$(colours_in "$shot" $((ox + 2)) $((oy + 2)) 4 4)" FFFFFF
-  # Beside alarm 1's and the stopwatch's selector, before alarm 2's and the countdown's overview.
-  for place in "40 205" "40 355" "340 470" "340 530"; do
-    colours_in "$shot" $((ox + ${place% *})) $((oy + ${place#* })) 90 16 | grep -qx 9A2B2B ||
-      fail_because "no red label at $place"
-  done
+  labels_in_place "$shot" 9A2B2B 1 2 3 4 5 6
   act click 1026 # alarm 2's selector
   act settext 1027 7
   act settext 1028 30
   act click 1001 # Start
   expect_stored "alarm 2 stored" "$dir/config.dat" 9 t073000
   looks Horovant "alarm 2 armed" "1037 text 07:30:00"
-  eventually 20 shows 2E7024 340 470 90 16 || fail_because "alarm 2's label is not green"
+  screenshot "$shot" && labels_in_place "$shot" 2E7024 2
   close_by esc Horovant
   expect_stored "settings after Esc" "$dir/config.dat" 0 "${DEFAULT_RECORD:0:9}t073000${DEFAULT_RECORD:16}"
 }
@@ -390,4 +405,21 @@ case_held_settings_file() {
   act click 1022 # Sound, once the file is free
   expect_stored "written once free" "$data/config.dat" 30 ft
   close_by
+}
+
+# A screen scaled to 150 % (144 DPI): the window is laid out larger, every
+# caption still fits, and each label stands beside its selector and before
+# its overview field.
+case_scaled_screen() {
+  local dir shot="$HV_TMP/dpi-shot.png"
+  wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 144 /f </dev/null >/dev/null 2>&1
+  dir=$(install_dir Horovant-dpi)
+  if start_and_wait "$dir"; then
+    # shellcheck disable=SC2086
+    drv_expect "captions that do not fit at 144 DPI" "all fit" fits Horovant $MAIN_SIZE
+    sleep 1.5 # a tick and a paint
+    screenshot "$shot" && labels_in_place "$shot" 9A2B2B 1 2 3 4 5 6
+    close_by esc Horovant
+  fi
+  wine reg delete 'HKCU\Control Panel\Desktop' /v LogPixels /f </dev/null >/dev/null 2>&1
 }
