@@ -1,6 +1,6 @@
 #pragma once
-// What the notification-area icon shows: which functions are on, as the tip's
-// four lines and as the choice of icon.
+// What the notification-area icon shows: which functions are on, as the
+// choice of icon, and the tip's lines.
 #include <string>
 
 #include "model/TimekeepingState.h"
@@ -18,10 +18,6 @@ struct ActiveFunctions {
 
 // What is on in the timer state.
 ActiveFunctions ActiveOf(const TimekeepingState& t);
-
-// "Alarm an/aus\nCountdown an/aus\nStoppuhr an/aus\nStundensignal an/aus":
-// 50 to 54 characters, so the tip's 63 never cut it.
-std::string TrayTipText(const ActiveFunctions& on);
 
 struct MainModel;
 

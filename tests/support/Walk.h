@@ -1,0 +1,217 @@
+#pragma once
+// A seeded random walk over the main window's decisions, from Saturday
+// 2027-10-30 22:00 in Berlin on: what a user could do (only on controls the
+// view enables; nothing but the tray icon while hidden), time in steps of
+// 10 ms to 2 h with the ticks as a timer delivers them, the clock set, the
+// settings file held or refused, restarts from the file. After every step
+// the window's invariants are checked.
+#include <cmath>
+#include <cstring>
+#include <memory>
+#include <random>
+
+#include "engine/ClockText.h"
+#include "engine/LabelText.h"
+#include "tests/support/Rig.h"
+
+namespace hvtest {
+
+struct WalkCounts {
+    long steps = 0, commands = 0, declined = 0, ticks = 0, alarmSounds = 0, broughtBack = 0, countdownEnds = 0,
+         hourly = 0, fileErrors = 0, holdsWaited = 0, restarts = 0, clockSets = 0;
+    double hours = 0;
+};
+
+class Walk {
+public:
+    explicit Walk(std::uint64_t seed) : m_random(seed) { Restart(); }
+
+    std::vector<std::string> problems;
+    WalkCounts counts;
+    std::string last;  // what the last step did
+
+    void Step() {
+        ++counts.steps;
+        m_failed = false;
+        const MainView v = ViewOf(*m);
+        const int r = Pick(0, 99);
+        // clang-format off
+        if (m->timers.inTray) r < 80 ? Advance(Duration()) : Command("tray notify", TrayNotify(*m, kMouse[Pick(0, 5)]));
+        else if (const int k = Pick(0, 5); r < 12) Command("select " + std::to_string(k), SelectSlot(*m, SelectorOfSlot(k)));
+        else if (r < 26) StartEntry(v.openEntrySlot, v.start.enabled);
+        else if (r < 31) Click(v.stop.enabled, "Stopp", [&] { return Stopp(*m, m_file, m_mono); });
+        else if (r < 35) Click(v.extra1.enabled, "extra 1", [&] { return Zusatzfunktion1(*m, m_file, m_mono); });
+        else if (r < 39) Click(v.extra2.enabled, "extra 2", [&] { return Zusatzfunktion2(*m, m_file, m_mono); });
+        else if (r < 44) Click(v.alarmOffEnabled, "Alarm aus", [&] { return AlarmAus(*m, m_file); });
+        else if (r < 47) Click(v.soundEnabled, "Sound", [&] { return Sound(*m, m_file); });
+        else if (r < 49) Click(v.continuousAlarmEnabled, "Daueralarm", [&] { return Daueralarm(*m, m_file); });
+        else if (r < 52) Command("Stundensignal", Stundensignal(*m, m_file));
+        else if (r < 53) Command("minimiert starten", MinimiertStarten(*m, m_file));
+        else if (r < 54) m_registry.writable = Pick(0, 9) > 0,
+                         Command("mit Windows starten", MitWindowsStarten(*m, m_file, m_registry, "C:\\H\\Horovant.exe"));
+        else if (r < 56) Labels();
+        else if (r < 58) Command("tray", TrayMinimieren(*m));
+        else if (r < 60) Command("paint", Paint(*m));
+        else if (r < 62) m_store.holdFor = Pick(1, 7), last = "file held";
+        else if (r < 63) m_store.refuse = Pick(0, 1) ? FileError::AccessDenied : FileError::DiskFull, last = "file refused";
+        else if (r < 64) Restart();
+        else if (r < 66) SetClock();
+        else Advance(Duration());
+        // clang-format on
+        Check();
+        if (m_failed) Restart();  // the file and the window part: start again from the file
+    }
+
+private:
+    static constexpr unsigned kMouse[6] = {0x200, 0x201, 0x202, 0x205, 0x203, 0x207};
+    static constexpr int kSelectors[6] = {1005, 1026, 1030, 1034, 1008, 1013};
+
+    int Pick(int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(m_random); }
+    std::int64_t Wall() const { return m_mono + m_wallOffset; }
+    std::int64_t Duration() {  // 10 ms to 10 min idle; negative: a busy spell or sleep of 5 s to 2 h
+        const int r = Pick(0, 19);
+        return r < 12   ? Pick(10, 3000)
+               : r < 17 ? Pick(3000, 600000)
+                        : -static_cast<std::int64_t>(std::exp(Pick(852, 1580) / 100.0));
+    }
+
+    void Apply(const Effects& e) {
+        using S = hv::Step;
+        for (const S& s : e.steps) {
+            if (s.kind == S::FileFailed) m_failed = true, ++counts.fileErrors;
+            if (s.kind == S::LaunchWorker) m_runs.push_back(s.run);
+            if (s.kind == S::DisplayTickOn || s.kind == S::DisplayTickOff) m_displayTick = s.kind == S::DisplayTickOn;
+            counts.alarmSounds += s.text == kAlarmSound,
+                counts.hourly += s.kind == S::HourlyBox || s.text == kHourlySound;
+        }
+        counts.holdsWaited += m_store.pauses > 0 && !m_failed, m_store.pauses = 0;
+    }
+    void Command(const std::string& what, const Effects& e) {
+        last = what, ++counts.commands;
+        Apply(e);
+        m_store.holdFor = 0, m_store.refuse = FileError::None;  // the other program lets go
+    }
+    template <typename F>
+    void Click(bool enabled, const std::string& what, F command) {
+        if (enabled) return Command(what, command());
+        ++counts.declined, last = what + " (disabled)";
+    }
+    std::string Part(int max) {
+        static const char* odd[] = {
+            "", "7", "007", "24", "60", "7a", " 7", "+7", "0000000000000000000023", "123456", "2147483648"};
+        return Pick(0, 2) ? std::to_string(Pick(0, max)) : odd[Pick(0, 10)];
+    }
+    void StartEntry(int open, bool enabled) {
+        if (!enabled) return Click(false, "Start", [] { return Effects{}; });
+        EntryTexts e{Part(30), Part(70), Part(200)};
+        if (open >= 0 && open < 4 && Pick(0, 1)) {  // a little ahead of the clock
+            const LocalTime t = BerlinTime(Wall() / 1000 + Pick(1, 90));
+            e = {std::to_string(t.hour), TwoDigits(t.minute), TwoDigits(t.second)};
+        }
+        if (open == 4 && Pick(0, 3)) e.hours = e.minutes = "";  // seconds, to see it end
+        Command("Start " + e.hours + "|" + e.minutes + "|" + e.seconds, hv::Start(*m, m_file, e, m_mono));
+    }
+    void Labels() {
+        static const char* typed[] = {"", "Wecker", "Zeit f\xfcr Tee", "123456789012345", "1234567890123456", " "};
+        std::array<std::string, 5> edited;
+        std::copy_n(m->labels.begin(), 5, edited.begin());
+        for (int n = Pick(0, 2); n > 0; --n)
+            if (const RenameResult r = Rename(typed[Pick(0, 5)]); !r.refusal)
+                edited[static_cast<std::size_t>(Pick(0, 4))] = r.label;
+        Command("labels", TakeLabels(*m, m_file, edited));
+    }
+    void SetClock() {  // by 1 s to 2.8 h, either way
+        const std::int64_t by =
+            (Pick(0, 1) ? 1 : -1) * static_cast<std::int64_t>(std::exp(Pick(0, 920) / 100.0)) * 1000;
+        m_wallOffset += by, ++counts.clockSets, last = "clock set by " + std::to_string(by / 1000) + " s";
+        Tick();
+    }
+    void Tick() {
+        ++counts.ticks;
+        const bool wasRinging = m->timers.countdown.ringing;
+        const TickResult r = SecondTick(*m, m_file, Wall(), m_mono, BerlinTime);
+        m_nextTick = m_mono + r.nextTickInMs + Pick(0, 16);
+        counts.countdownEnds += r.effects.Has(hv::Step::UpdateTrayIcon) || m->timers.countdown.ringing != wasRinging;
+        counts.broughtBack += CountOf(r.effects, hv::Step::BringBack);
+        Apply(r.effects);
+    }
+    // Negative: a busy loop or a sleep, whose ticks come as one.
+    void Advance(std::int64_t ms) {
+        last = (ms < 0 ? "busy " : "time +") + std::to_string(std::abs(ms)) + " ms";
+        counts.hours += static_cast<double>(std::abs(ms)) / 3.6e6;
+        const std::int64_t until = m_mono + std::abs(ms);
+        if (ms < 0) m_mono = until, Tick();
+        while (m_nextTick <= until) m_mono = m_nextTick, Tick();
+        m_mono = until;
+        std::erase_if(m_runs, [&](std::uint64_t run) { return !m->timers.stopwatch.Count(run, m_mono); });
+        if (m_displayTick) Apply(DisplayTick(*m));
+    }
+    void Restart() {
+        ++counts.restarts, last = "restart";
+        m_store.holdFor = 0, m_store.refuse = FileError::None;
+        m = std::make_unique<MainModel>();
+        ApplyStartStates(*m, m_file.Load().record);
+        m_runs.clear(), m_displayTick = false, m_nextTick = m_mono + UntilNextTickMs(Wall());
+        Apply(Paint(*m));
+    }
+
+    void Fail(bool failed, const std::string& what) {  // the first twenty
+        if (failed && problems.size() < 20)
+            problems.push_back("step " + std::to_string(counts.steps) + " after " + last + ": " + what);
+    }
+    // clang-format off
+    void Check() {
+        const TimekeepingState& t = m->timers;
+        const CountdownState& c = t.countdown;
+        const MainView v = ViewOf(*m);
+        const int sel = SlotIndexOf(t.selector);
+        for (int i = 0; i < 6; ++i) Fail(v.selectorChecked[static_cast<std::size_t>(i)] != (i == sel), "selector checks");
+        // The shared buttons as the selection table has them for the slot's state.
+        const bool alarm = sel >= 0 && sel < 4, running = t.stopwatch.Running(), held = t.stopwatch.HasValue() && !running;
+        const bool stop = alarm ? t.alarms[static_cast<std::size_t>(sel)].active : sel == 4 ? c.HasValue() : sel == 5 && running;
+        const char* starts = sel < 0 ? "|Start|" : alarm ? "|Alarmzeit setzen|Alarmzeit neu setzen|"
+                             : sel == 4 ? "|Countdown setzen|Countdown neu setzen|" : "|Stoppuhr starten|Stoppuhr neu starten|";
+        Fail(v.start.enabled != (sel >= 0) || !std::strstr(starts, ("|" + v.start.caption + "|").c_str()), "Start " + v.start.caption);
+        // Known: a countdown that rings keeps Stopp as the last selection or Start left it.
+        Fail(v.stop.enabled != stop && !(sel == 4 && c.ringing), "Stopp " + v.stop.caption);
+        Fail(v.extra1.enabled != (sel == 4 ? c.HasValue() && c.active : sel == 5 && held) ||
+             v.extra2.enabled != (sel == 4 ? c.HasValue() && !c.active : sel == 5 && held), "extra buttons " + v.extra1.caption);
+        Fail(v.openEntrySlot != (sel == 5 ? -1 : sel), "open entry fields");
+        Fail(!v.checks.sound && (!v.checks.continuousAlarm || v.continuousAlarmEnabled), "Daueralarm without sound");
+        const bool ringing = t.AnythingRinging();
+        Fail(v.alarmOffEnabled != (ringing || t.hourlySignalPending || t.missedNotice) || v.soundEnabled == ringing,
+             "Alarm aus, Sound");
+        const bool notice = v.status.rfind(kReachedNotice, 0) == 0 || v.status.rfind(kEndedAsleepNotice, 0) == 0;
+        const bool missed = v.status.rfind(kMissedOne, 0) == 0 || v.status.find(kMissedMany) != std::string::npos;
+        Fail(t.missedNotice ? !missed : ringing ? !notice : !v.status.empty(), "status " + v.status);
+        for (const FocusMove f : {FocusWhenLost(*m), FocusAtPaint(*m, false), FocusAtPaint(*m, true)})
+            for (int i = 0; i < 6; ++i) Fail(f.control == kSelectors[i] && i != sel, "focus on an unchecked selector");
+        Fail(FocusWhenLost(*m).control == 0 || FocusAtPaint(*m, false).control == 0, "no focus");
+        Fail(t.hourlySignalOn != m->options.hourlySignal, "hourly mirror");
+        Fail(running && !m_displayTick, "display tick off while the stopwatch runs");
+        Fail((c.active && !c.HasValue()) || (c.ringing && (c.active || c.HasValue())), "countdown state");
+        const std::string& bytes = *m_store.file;
+        Fail(bytes.size() != 133, "file size " + std::to_string(bytes.size()));
+        for (const std::string& label : m->labels) Fail(label.size() != 15, "label '" + label + "'");
+        if (m_failed) return;
+        Fail(((c.active || c.ringing) && bytes[122] != 't') || (c.HasValue() && !c.active && bytes[122] != 'f'), "countdown in the file");
+        // A start from the file shows what the window shows.
+        MainModel again;
+        ApplyStartStates(again, SettingsRecord::FromBytes(bytes));
+        Fail(v.alarmOverview != ViewOf(again).alarmOverview, "alarms in the file");
+        Fail(m->labels != again.labels, "labels in the file");
+        Fail(Checks(m->options) != Checks(again.options), "options in the file");
+    }
+    // clang-format on
+
+    std::mt19937_64 m_random;
+    MemoryStore m_store;
+    SettingsFile m_file{m_store};
+    FakeRegistry m_registry;
+    std::unique_ptr<MainModel> m;
+    std::int64_t m_mono = 1'000'000, m_wallOffset = EpochOf(2027, 10, 30, 20, 0, 0) * 1000 - 1'000'000, m_nextTick = 0;
+    std::vector<std::uint64_t> m_runs;  // the stopwatch's workers, counting as the clock goes
+    bool m_displayTick = false, m_failed = false;
+};
+
+}  // namespace hvtest
