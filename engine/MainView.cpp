@@ -49,9 +49,11 @@ MainView ViewOf(const MainModel& m) {
     return v;
 }
 
+int HoursFieldOf(int slot) { return kHoursIds[slot]; }
+
 FocusMove FocusAtPaint(const MainModel& m, bool windowHasFocus) {
     const int selected = SlotIndexOf(m.timers.selector);
-    if (selected >= 0 && selected < kStopwatchSlot) return {kHoursIds[selected], false};
+    if (selected >= 0 && selected < kStopwatchSlot) return {HoursFieldOf(selected), false};
     return windowHasFocus ? FocusMove{} : FocusWhenLost(m);
 }
 

@@ -32,6 +32,9 @@ struct FocusMove {
     int control = 0;
     bool selectText = false;  // select the field's text, to be typed over
 };
+// The hours entry field of an alarm (slot 0..3) or of the countdown (4).
+int HoursFieldOf(int slot);
+
 // At every paint: the selected alarm's or countdown's hours field; without
 // one, the focus stays unless the window has none (then as below).
 FocusMove FocusAtPaint(const MainModel& m, bool windowHasFocus);

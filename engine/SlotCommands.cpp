@@ -3,13 +3,11 @@
 #include "engine/ClockText.h"
 #include "engine/Commands.h"
 #include "engine/Entry.h"
+#include "engine/MainView.h"
 #include "engine/Signalling.h"
-#include "res/resource.h"
 
 namespace hv {
 namespace {
-
-constexpr int kHoursIds[5] = {IDC_ALARM1_HOUR, IDC_ALARM2_HOUR, IDC_ALARM3_HOUR, IDC_ALARM4_HOUR, IDC_COUNTDOWN_HOUR};
 
 // Stopp and the extra-function buttons as the selected slot's state has them.
 void EnableSlotButtons(MainModel& m) {
@@ -31,7 +29,7 @@ void EnableSlotButtons(MainModel& m) {
 }
 
 void FocusHours(int slot, Effects& out) {
-    out.focus = kHoursIds[slot];
+    out.focus = HoursFieldOf(slot);
     out.selectFocusText = true;
 }
 
