@@ -24,17 +24,23 @@ inline hv::LocalTime CivilTime(std::int64_t s) {
     return {t.tm_year + 1900, t.tm_mon + 1, t.tm_mday, t.tm_hour, t.tm_min, t.tm_sec, t.tm_wday + 1};
 }
 
-// Europe/Berlin: CEST from 01:00 UTC on the last Sunday of March to 01:00
-// UTC on the last Sunday of October, CET otherwise.
+// The EU rule: summer time from 01:00 UTC on the last Sunday of March to
+// 01:00 UTC on the last Sunday of October, an hour ahead of the standard
+// offset (in seconds east of UTC).
 inline std::int64_t LastSundayOneUtc(int year, int month) {
     const std::int64_t last = EpochOf(year, month, 31, 1, 0, 0);
     return last - (CivilTime(last).dayOfWeek - 1) * 86400;
 }
-inline hv::LocalTime BerlinTime(std::int64_t s) {
+inline hv::LocalTime EuZoneTime(std::int64_t s, std::int64_t standardOffset) {
     const int y = CivilTime(s).year;
     const bool summer = s >= LastSundayOneUtc(y, 3) && s < LastSundayOneUtc(y, 10);
-    return CivilTime(s + (summer ? 7200 : 3600));
+    return CivilTime(s + standardOffset + (summer ? 3600 : 0));
 }
+// Europe/Berlin: 01:59:59 to 03:00:00 in spring, 02:00-02:59 twice in autumn.
+inline hv::LocalTime BerlinTime(std::int64_t s) { return EuZoneTime(s, 3600); }
+// Atlantic/Azores, whose spring skip crosses midnight (Saturday 23:59:59 to
+// Sunday 01:00:00) and whose autumn repeats 00:00-00:59.
+inline hv::LocalTime AzoresTime(std::int64_t s) { return EuZoneTime(s, -3600); }
 
 // A window timer: due on the first 15.625 ms clock tick at or after the
 // time asked for, its message taken 0-16 ms later, and held back while the
