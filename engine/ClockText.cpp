@@ -41,4 +41,6 @@ std::string StopwatchText(const StopwatchReading& r) {
     return text;
 }
 
+std::string AlarmTimeText(const AlarmSlot& a) { return a.hourText + ":" + a.minuteText + ":" + a.secondText; }
+
 }  // namespace hv

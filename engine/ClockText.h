@@ -3,8 +3,9 @@
 #include <array>
 #include <string>
 
-#include "model/StopwatchState.h"
 #include "model/LocalTime.h"
+#include "model/StopwatchState.h"
+#include "model/TimekeepingState.h"
 
 namespace hv {
 
@@ -20,6 +21,8 @@ std::string DateLine(const LocalTime& t);
 std::string TwoDigits(int value);
 // "01:02:03"; hours of more than two digits are shown whole.
 std::string CountdownText(int hours, int minutes, int seconds);
+// An alarm's target as entered, "07:30:00".
+std::string AlarmTimeText(const AlarmSlot& a);
 // "00:01:07,3": one digit of tenths.
 std::string StopwatchText(const StopwatchReading& r);
 

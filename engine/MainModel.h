@@ -34,7 +34,7 @@ struct MainModel {
     Button stop{kStopCaption, false};
     Button extra1{kNotAvailable, false};
     Button extra2{kNotAvailable, false};
-    std::string status;
+    std::string ringNotice;  // the status line's text while something rings
     std::string clock, date;
     int secondOfDay = -1;  // the local time of the last tick, for the next alarm
     std::string stopwatchText = kInactive;  // the stopwatch's overview as last shown

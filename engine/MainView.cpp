@@ -1,6 +1,7 @@
 #include "engine/MainView.h"
 
 #include "engine/ClockText.h"
+#include "engine/Signalling.h"
 #include "res/resource.h"
 
 namespace hv {
@@ -29,18 +30,18 @@ MainView ViewOf(const MainModel& m) {
     v.extra2 = m.extra2;
     // Whatever rings waits for "Alarm aus", and no option may change meanwhile.
     const bool ringing = t.AnythingRinging();
-    v.alarmOffEnabled = ringing || t.hourlySignalPending || t.missedNotice;
+    v.alarmOffEnabled = ringing || t.hourlySignalPending || t.missedCount > 0;
     v.checks = m.options;
     v.soundEnabled = !ringing;
     v.continuousAlarmEnabled = !ringing && m.options.sound;
     for (std::size_t k = 0; k < kAlarmSlotCount; ++k) {
         const AlarmSlot& a = t.alarms[k];
-        v.alarmOverview[k] = a.active ? a.hourText + ":" + a.minuteText + ":" + a.secondText : kNotSet;
+        v.alarmOverview[k] = a.active ? AlarmTimeText(a) : kNotSet;
         v.labelActive[k] = a.active;
     }
     v.countdownOverview = CountdownOverview(t.countdown);
     v.stopwatchOverview = t.stopwatch.HasValue() ? m.stopwatchText : kInactive;
-    v.status = m.status;
+    v.status = StatusOf(m);
     v.clock = m.clock;
     v.date = m.date;
     v.labelActive[kCountdownSlot] = t.countdown.active;

@@ -1,5 +1,7 @@
 #include "engine/Signalling.h"
 
+#include "engine/ClockText.h"
+
 namespace hv {
 namespace {
 
@@ -36,8 +38,7 @@ void RingAlarm(MainModel& m, int k, Effects& out) {
     if (m.options.sound) out.Add(Step::PlayLoop, kAlarmSound);
     m.timers.alarms[static_cast<std::size_t>(k)].ringing = true;
     m.timers.lastNoticeAlarm = k;
-    m.timers.missedNotice = false;
-    m.status = kReachedNotice + m.labels[static_cast<std::size_t>(k)];
+    m.ringNotice = kReachedNotice + m.labels[static_cast<std::size_t>(k)];
     BringBack(m, out);
 }
 
@@ -58,8 +59,7 @@ void RingCountdown(MainModel& m, SettingsFile& file, Effects& out, bool asleep) 
     c.active = false;
     c.countedUpToMs.reset();
     c.ringing = true;
-    m.timers.missedNotice = false;
-    m.status = (asleep ? kEndedAsleepNotice : kReachedNotice) + m.labels[kCountdownSlot];
+    m.ringNotice = (asleep ? kEndedAsleepNotice : kReachedNotice) + m.labels[kCountdownSlot];
     BringBack(m, out);
     if (m.timers.selector == SlotSelector::Countdown) m.extra1.enabled = m.extra2.enabled = false;
     c.hours = c.minutes = c.seconds = kNoValue;
@@ -81,9 +81,9 @@ void HourlySignal(MainModel& m, Effects& out) {
     out.Add(Step::HourlyBox, kHourlyNotice);
 }
 
-void AcknowledgeAll(MainModel& m, SettingsFile& file, Effects& out) {
+void AcknowledgeRings(MainModel& m, SettingsFile& file, Effects& out) {
     out.Add(Step::Silence);
-    m.status.clear();
+    m.ringNotice.clear();
     for (AlarmSlot& slot : m.timers.alarms) slot.ringing = false;
     CountdownState& c = m.timers.countdown;
     if (c.ringing) {
@@ -93,20 +93,28 @@ void AcknowledgeAll(MainModel& m, SettingsFile& file, Effects& out) {
     }
     if (m.timers.selector == SlotSelector::Stopwatch) m.stop.enabled = m.timers.stopwatch.Running();
     m.timers.hourlySignalPending = false;
-    m.timers.missedNotice = false;
     out.redrawLabels = true;
 }
 
-void ReportMissed(MainModel& m, const std::vector<std::pair<int, std::int64_t>>& missed, Effects& out) {
-    if (missed.empty()) return;
-    const int k = missed.back().first;
-    const AlarmSlot& a = m.timers.alarms[static_cast<std::size_t>(k)];
-    std::string label = m.labels[static_cast<std::size_t>(k)];
+void ReportMissed(MainModel& m, const std::vector<MissedAlarm>& missed, Effects& out) {
+    const MissedAlarm* latest = nullptr;
+    for (const MissedAlarm& a : missed) {
+        m.timers.missedCount += static_cast<int>(a.count);
+        if (!latest || a.latestLocal >= latest->latestLocal) latest = &a;
+    }
+    if (!latest) return;
+    const AlarmSlot& a = m.timers.alarms[static_cast<std::size_t>(latest->slot)];
+    std::string label = m.labels[static_cast<std::size_t>(latest->slot)];
     label.erase(label.find_last_not_of(' ') + 1);
-    const std::string what = label + " (" + a.hourText + ":" + a.minuteText + ":" + a.secondText + ")";
-    m.status = missed.size() == 1 ? kMissedOne + what : std::to_string(missed.size()) + kMissedMany + what;
-    m.timers.missedNotice = true;
+    m.timers.missedLast = label + " (" + AlarmTimeText(a) + ")";
     BringBack(m, out);
+}
+
+std::string StatusOf(const MainModel& m) {
+    const TimekeepingState& t = m.timers;
+    if (t.AnythingRinging()) return m.ringNotice;
+    if (t.missedCount == 0) return {};
+    return (t.missedCount == 1 ? kMissedOne : std::to_string(t.missedCount) + kMissedMany) + t.missedLast;
 }
 
 // An alarm that still rings keeps its looping sound (the same file), its
@@ -118,12 +126,12 @@ void AcknowledgeCountdownRing(MainModel& m, Effects& out) {
         if (m.timers.alarms[static_cast<std::size_t>(k)].ringing) ringing = k;
     if (ringing < 0) {
         out.Add(Step::Silence);
-        m.status.clear();
+        m.ringNotice.clear();
         return;
     }
     const int last = m.timers.lastNoticeAlarm;
     if (last >= 0 && m.timers.alarms[static_cast<std::size_t>(last)].ringing) ringing = last;
-    m.status = kReachedNotice + m.labels[static_cast<std::size_t>(ringing)];
+    m.ringNotice = kReachedNotice + m.labels[static_cast<std::size_t>(ringing)];
 }
 
 }  // namespace hv

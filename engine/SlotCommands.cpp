@@ -53,7 +53,9 @@ Effects StartAlarm(MainModel& m, SettingsFile& file, int k, const EntryTexts& en
         slot.minuteText = target->minuteText;
         slot.secondText = target->secondText;
         slot.active = true;
-        slot.rungAt.reset();
+        // Its time comes from the first second not yet examined, even in the
+        // hour that summer time's end repeats.
+        slot.examinedUpTo = m.timers.lastExaminedLocal;
     }
     m.stop.enabled = slot.active;
     if (!target) Reject(k, out);
@@ -151,7 +153,7 @@ Effects Stopp(MainModel& m, SettingsFile& file, std::int64_t monoMs) {
     const int slot = SlotIndexOf(t.selector);
     if (slot >= 0 && slot < kAlarmSlotCount) {
         AlarmSlot& a = t.alarms[static_cast<std::size_t>(slot)];
-        if (a.ringing) AcknowledgeAll(m, file, out);
+        if (a.ringing) AcknowledgeRings(m, file, out);
         a.active = false;
         m.stop.enabled = false;
         // A failed write has been reported; the handler goes no further.
@@ -165,7 +167,7 @@ Effects Stopp(MainModel& m, SettingsFile& file, std::int64_t monoMs) {
         c.hours = c.minutes = c.seconds = kNoValue;
         if (!Written(file, settings::kCountdownActive, "f", out)) return out;
         m.start.caption = kSetCountdown;
-        if (c.ringing) AcknowledgeAll(m, file, out);
+        if (c.ringing) AcknowledgeRings(m, file, out);
     } else if (slot == kStopwatchSlot && t.stopwatch.Running()) {
         HoldStopwatch(m, monoMs, out);
         m.extra1.enabled = m.extra2.enabled = true;
@@ -220,9 +222,16 @@ Effects Zusatzfunktion2(MainModel& m, SettingsFile& file, std::int64_t monoMs) {
     return out;
 }
 
+// Acknowledges what the status line says: what rings (and a pending hourly
+// signal) first; the missed alarms' notice, which then shows, with the next.
 Effects AlarmAus(MainModel& m, SettingsFile& file) {
     Effects out;
-    AcknowledgeAll(m, file, out);
+    const bool ringing = m.timers.AnythingRinging();
+    AcknowledgeRings(m, file, out);
+    if (!ringing) {
+        m.timers.missedCount = 0;
+        m.timers.missedLast.clear();
+    }
     return out;
 }
 

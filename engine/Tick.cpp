@@ -7,6 +7,7 @@
 
 #include "engine/ClockText.h"
 #include "engine/Countdown.h"
+#include "engine/Occurrence.h"
 #include "engine/SecondWalk.h"
 #include "engine/Signalling.h"
 
@@ -33,56 +34,48 @@ void StepCountdown(MainModel& m, SettingsFile& file, std::int64_t monoMs, Effect
 }
 
 int SecondOfDay(const LocalTime& t) { return (t.hour * 60 + t.minute) * 60 + t.second; }
-bool SameDate(const LocalTime& a, const LocalTime& b) { return a.year == b.year && a.month == b.month && a.day == b.day; }
 
-// Within this span of its last ring an alarm does not ring again: only the
-// hour that summer time's end repeats brings its time back so soon.
-constexpr std::int64_t kRepeatGuardSeconds = 2 * 3600;
-
-// Every armed alarm whose time of day the clock showed in the seconds
-// after `last` and before `now`, once, the latest last.
-std::vector<std::pair<int, std::int64_t>> MissedIn(const MainModel& m, std::int64_t last, std::int64_t now,
-                                                  const LocalTimeOf& toLocal) {
-    // A day and an hour show every time of day at least once.
-    const std::int64_t first = std::max(last + 1, now - 25 * 3600);
-    const int nowSecond = SecondOfDay(toLocal(now));
-    std::array<std::int64_t, kAlarmSlotCount> at{};
-    at.fill(-1);
-    for (std::int64_t s = first; s < now; ++s) {
-        const int sod = SecondOfDay(toLocal(s));
-        for (int k = 0; k < kAlarmSlotCount; ++k) {
-            const AlarmSlot& a = m.timers.alarms[static_cast<std::size_t>(k)];
-            // One that rings this very second is not also missed.
-            if (a.active && TargetSecond(a) == sod && sod != nowSecond) at[static_cast<std::size_t>(k)] = s;
-        }
+// Every armed alarm whose time came between what was looked at and the
+// second before `nowLocal` (a sleep, the clock set forward): said, not rung,
+// and looked at no more. The second itself is examined as usual.
+void ReportGap(MainModel& m, std::int64_t nowLocal, TickResult& r) {
+    std::vector<MissedAlarm> missed;
+    for (int k = 0; k < kAlarmSlotCount; ++k) {
+        AlarmSlot& slot = m.timers.alarms[static_cast<std::size_t>(k)];
+        const int target = TargetSecond(slot);
+        if (!slot.active || target < 0 || !slot.examinedUpTo) continue;
+        const Occurrences o = OccurrencesIn(target, *slot.examinedUpTo, nowLocal - 1);
+        if (o.count > 0) missed.push_back({k, o.count, o.latest});
+        r.missed[static_cast<std::size_t>(k)] += static_cast<int>(o.count);
+        slot.examinedUpTo = std::max(*slot.examinedUpTo, nowLocal - 1);
     }
-    std::vector<std::pair<int, std::int64_t>> missed;
-    for (int k = 0; k < kAlarmSlotCount; ++k)
-        if (at[static_cast<std::size_t>(k)] >= 0) missed.emplace_back(k, at[static_cast<std::size_t>(k)]);
-    std::sort(missed.begin(), missed.end(), [](const auto& a, const auto& b) { return a.second < b.second; });
-    return missed;
+    ReportMissed(m, missed, r.effects);
 }
 
 // Alarms in slot order, then the countdown (once per tick, with the last
 // second), then the full hour: an alarm and the hourly signal of one second
-// ring in that order.
-// A time of day that summer time skips rings at the first second after the
-// skip; one that its end repeats rings at its first showing only.
-void ExamineSecond(MainModel& m, SettingsFile& file, std::int64_t s, const LocalTime& t, const LocalTime& before,
-                   bool lastOfTick, std::int64_t monoMs, Effects& out) {
-    const int now = SecondOfDay(t), previous = SecondOfDay(before);
-    const bool skipped = SameDate(before, t) && now - previous > 1;
+// ring in that order. An alarm rings when its time of day came since it was
+// last looked at: a time that summer time skips at the first second after
+// the skip, one that its end repeats at its first showing only.
+void ExamineSecond(MainModel& m, SettingsFile& file, const LocalTime& t, bool lastOfTick, std::int64_t monoMs,
+                   TickResult& r) {
+    const std::int64_t local = LocalSeconds(t);
+    m.timers.lastExaminedLocal = local;
     for (int k = 0; k < kAlarmSlotCount; ++k) {
         AlarmSlot& slot = m.timers.alarms[static_cast<std::size_t>(k)];
         const int target = TargetSecond(slot);
-        if (!slot.active || target < 0) continue;
-        if (target != now && !(skipped && target > previous && target < now)) continue;
-        if (slot.rungAt && s > *slot.rungAt && s - *slot.rungAt < kRepeatGuardSeconds) continue;
-        slot.rungAt = s;
-        RingAlarm(m, k, out);
+        if (!slot.active || target < 0) {
+            slot.examinedUpTo.reset();
+            continue;
+        }
+        const std::int64_t from = slot.examinedUpTo.value_or(local - 1);
+        slot.examinedUpTo = std::max(from, local);
+        if (OccurrencesIn(target, from, local).count == 0) continue;
+        ++r.rang[static_cast<std::size_t>(k)];
+        RingAlarm(m, k, r.effects);
     }
-    if (lastOfTick) StepCountdown(m, file, monoMs, out);
-    if (m.options.hourlySignal && t.minute == 0 && t.second == 0) HourlySignal(m, out);
+    if (lastOfTick) StepCountdown(m, file, monoMs, r.effects);
+    if (m.options.hourlySignal && t.minute == 0 && t.second == 0) HourlySignal(m, r.effects);
 }
 
 }  // namespace
@@ -114,20 +107,21 @@ TickResult SecondTick(MainModel& m, SettingsFile& file, std::int64_t wallMs, std
     m.secondOfDay = SecondOfDay(local);
     m.date = DateLine(local);
 
-    const SecondRange seconds = SecondsToExamine(m.timers.lastExamined, now);
     const std::optional<std::int64_t> last = m.timers.lastExamined;
-    if (last && now - *last > kMaxCatchUpSeconds) ReportMissed(m, MissedIn(m, *last, now, toLocal), r.effects);
+    // The clock set back by hand: the times it shows again come anew.
+    if (last && now < *last)
+        for (AlarmSlot& slot : m.timers.alarms) slot.examinedUpTo.reset();
+    if (last && now - *last > kMaxCatchUpSeconds) ReportGap(m, LocalSeconds(local), r);
+    const SecondRange seconds = SecondsToExamine(last, now);
     if (seconds.Empty()) {
         StepCountdown(m, file, monoMs, r.effects);
         return r;
     }
+    // Marked before anything rings: a tick nested in the hourly box must
+    // not examine these seconds again.
     m.timers.lastExamined = seconds.last;
-    LocalTime before = toLocal(seconds.first - 1);
-    for (std::int64_t s = seconds.first; s <= seconds.last; ++s) {
-        const LocalTime t = s == now ? local : toLocal(s);
-        ExamineSecond(m, file, s, t, before, s == seconds.last, monoMs, r.effects);
-        before = t;
-    }
+    for (std::int64_t s = seconds.first; s <= seconds.last; ++s)
+        ExamineSecond(m, file, s == now ? local : toLocal(s), s == seconds.last, monoMs, r);
     return r;
 }
 

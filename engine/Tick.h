@@ -2,6 +2,7 @@
 // The main window's two timers as decisions: the one-second tick (clock and
 // date, alarms, the countdown, the full hour) and the display tick of the
 // running stopwatch.
+#include <array>
 #include <cstdint>
 #include <functional>
 
@@ -27,6 +28,9 @@ std::int64_t UntilNextTickMs(std::int64_t wallMs);
 struct TickResult {
     Effects effects;
     std::int64_t nextTickInMs = 1000;  // the one-second timer's next period
+    // Per alarm slot: how often it rang, and how many of its times were said
+    // missed instead.
+    std::array<int, kAlarmSlotCount> rang{}, missed{};
 };
 
 // Every wall-clock second since the last tick, each once, marked examined

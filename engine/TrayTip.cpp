@@ -31,7 +31,8 @@ std::string NextAlarm(const TimekeepingState& t, int now) {
 TrayView TrayViewOf(const MainModel& m) {
     const TimekeepingState& t = m.timers;
     const ActiveFunctions on = ActiveOf(t);
-    std::string tip = t.missedNotice ? "Alarm verpasst!\n" : "";
+    // The first line says what the status line says.
+    std::string tip = t.AnythingRinging() ? "Alarmzeit erreicht!\n" : t.missedCount > 0 ? "Alarm verpasst!\n" : "";
     const std::string next = NextAlarm(t, m.secondOfDay < 0 ? 0 : m.secondOfDay);
     tip += next.empty() ? "Alarm aus\n" : "Alarm an: " + next + "\n";
     const CountdownState& c = t.countdown;

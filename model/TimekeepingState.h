@@ -48,9 +48,10 @@ struct AlarmSlot {
     std::string hourText;
     std::string minuteText;
     std::string secondText;
-    // The wall-clock second it last rang: the hour that summer time's end
-    // repeats does not ring it twice.
-    std::optional<std::int64_t> rungAt;
+    // The local time (in seconds of the local calendar) up to which its time
+    // of day has been looked for: the hour that summer time's end repeats
+    // lies below it and does not bring the time again. None while disarmed.
+    std::optional<std::int64_t> examinedUpTo;
 };
 
 struct CountdownState {
@@ -75,13 +76,17 @@ struct TimekeepingState {
     SlotSelector selector = SlotSelector::None;
 
     bool hourlySignalPending = false;   // "Alarm aus" enabled for an hourly signal
-    bool missedNotice = false;          // the status line says alarms were missed; "Alarm aus" ends it
+    // Alarm times that passed unrung (a sleep, the clock set forward), not
+    // yet acknowledged: how many, and the latest as "label (hh:mm:ss)".
+    int missedCount = 0;
+    std::string missedLast;
     bool inTray = false;                // window hidden in the notification area
     bool hourlySignalOn = false;        // mirror of "Stundensignal" for the tray tip
     bool minimiseOnFirstPaint = false;  // a paint hides the window into the tray
     int lastNoticeAlarm = -1;           // alarm slot 0..3 whose notice the status line showed last
-    // The last wall-clock second that a tick examined for alarms and the hour.
-    std::optional<std::int64_t> lastExamined;
+    // The last wall-clock second that a tick examined for alarms and the
+    // hour, and the local time it showed (in seconds of the local calendar).
+    std::optional<std::int64_t> lastExamined, lastExaminedLocal;
 
     bool AnyAlarmActive() const {
         for (const auto& a : alarms)

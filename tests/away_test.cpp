@@ -15,61 +15,90 @@ constexpr int kAlarm1 = 0, kAlarm2 = 1;
 
 bool Rang(const Effects& e) { return CountOf(e, Step::PlayLoop) + CountOf(e, Step::PlayOnce) > 0; }
 
-TEST(Away, AlarmsThatPassedInAGapAreSaidNeverRungAndAlarmAusEndsTheNotice) {
-    struct Case {
+// Alarm 1 at 07:30:00, alarm 2 at 08:00:00, alarm 3 at 09:00:10: ticks
+// (0: a new countdown started), then what the status line says, and after
+// each "Alarm aus" until it is empty: what rings first, then what was missed.
+TEST(Away, EachAlarmTimeRungOrSaidAndEveryNoticeAcknowledgedInTurn) {
+    const std::string a1 = "Alarmzeit 1 (07:30:00)", a2 = "Alarmzeit 2 (08:00:00)";
+    const std::string rang1 = "Folgende Alarmzeit erreicht: Alarmzeit 1    ", rang2 = "Folgende Alarmzeit erreicht: Alarmzeit 2    ";
+    const std::string rang3 = "Folgende Alarmzeit erreicht: Alarmzeit 3    ", missed1 = "Alarm verpasst: " + a1;
+    const std::string asleep = "Im Ruhezustand abgelaufen: Countdown      ";
+    // clang-format off
+    const struct {
         const char* name;
-        std::int64_t from, to;  // wall ms of the tick before and after the gap
-        const char* status;     // "" when nothing is missed
-        bool rings;             // an alarm rings at the tick after the gap
+        std::vector<std::int64_t> ticks;
+        std::vector<std::string> said;
+        int came;  // alarm times rung or said
+        const char* countdown = "";
+    } cases[] = {
+        {"30 s are caught up", {WallMs(7, 29, 50), WallMs(7, 30, 20)}, {rang1}, 1},
+        {"60 s are caught up", {WallMs(7, 29, 30), WallMs(7, 30, 30)}, {rang1}, 1},
+        {"61 s are missed", {WallMs(7, 29, 30), WallMs(7, 30, 31)}, {missed1}, 1},
+        {"8 h of sleep", {WallMs(1, 0, 0), WallMs(9, 0, 0)}, {"2 Alarme verpasst, zuletzt: " + a2}, 2},
+        {"3 days, each time", {WallMs(9, 0, 0), WallMs(9, 0, 0) + 3 * 86400000LL}, {"9 Alarme verpasst, zuletzt: " + a2}, 9},
+        {"back at an alarm's second", {WallMs(7, 0, 0), WallMs(8, 0, 0)}, {rang2, missed1}, 2},
+        {"a later ring over the notice", {WallMs(7, 0, 0), WallMs(7, 31, 0), WallMs(9, 0, 10)}, {rang3, "2 Alarme verpasst, zuletzt: " + a2}, 3},
+        {"notices add up", {WallMs(7, 0, 0), WallMs(7, 31, 0), WallMs(8, 30, 0)}, {"2 Alarme verpasst, zuletzt: " + a2}, 2},
+        {"a countdown ended asleep", {WallMs(7, 0, 0), WallMs(7, 31, 0)}, {asleep, missed1}, 1, "10"},
+        {"a new countdown over its ring", {WallMs(7, 0, 0), WallMs(7, 31, 0), 0}, {missed1}, 1, "10"},
+        {"the clock set back", {WallMs(9, 0, 0), WallMs(7, 30, 0)}, {rang1}, 1},
+        {"nothing armed in the gap", {WallMs(8, 1, 0), WallMs(9, 0, 0)}, {""}, 0},
     };
-    // Alarm 1 at 07:30:00, alarm 2 at 08:00:00.
-    const Case cases[] = {
-        {"30 s are caught up", WallMs(7, 29, 50), WallMs(7, 30, 20), "", true},
-        {"2 min of sleep", WallMs(7, 29, 0), WallMs(7, 31, 0), "Alarm verpasst: Alarmzeit 1 (07:30:00)", false},
-        {"8 h of sleep", WallMs(1, 0, 0), WallMs(9, 0, 0), "2 Alarme verpasst, zuletzt: Alarmzeit 2 (08:00:00)", false},
-        {"3 days, each once", WallMs(9, 0, 0), WallMs(9, 0, 0) + 3 * 86400000LL,
-         "2 Alarme verpasst, zuletzt: Alarmzeit 2 (08:00:00)", false},
-        {"back at the alarm's second", WallMs(7, 0, 0), WallMs(8, 0, 0), "Alarm verpasst: Alarmzeit 1 (07:30:00)", true},
-        {"the clock set back", WallMs(9, 0, 0), WallMs(7, 30, 0), "", true},
-        {"nothing armed in the gap", WallMs(8, 1, 0), WallMs(9, 0, 0), "", false},
-    };
-    for (const Case& c : cases) {
+    // clang-format on
+    for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         Rig r;
         r.Start(kAlarm1, "7", "30");
         r.Start(kAlarm2, "8");
-        r.Tick(c.from);
-        const Effects e = r.Tick(c.to);
-        EXPECT_EQ(Rang(e), c.rings);
-        if (!c.rings) EXPECT_EQ(r.m.status, c.status);
-        EXPECT_EQ(r.m.timers.missedNotice, *c.status != '\0' && !c.rings);
-        EXPECT_EQ(CountOf(e, Step::BringBack) > 0, *c.status != '\0' || c.rings);
-        if (!r.m.timers.missedNotice) continue;
-        EXPECT_TRUE(r.View().alarmOffEnabled);
-        EXPECT_EQ(TrayViewOf(r.m).tip.rfind("Alarm verpasst!\n", 0), 0u);
-        AlarmAus(r.m, r.file);
+        r.Start(2, "9", "0", "10");
+        if (*c.countdown) r.Start(kCountdownSlot, "", "", c.countdown);
+        int rang = 0, missed = 0;
+        for (std::size_t i = 0; i < c.ticks.size(); ++i) {
+            if (c.ticks[i] == 0) {
+                r.Start(kCountdownSlot, "", "", "30");
+                continue;
+            }
+            r.mono += i ? c.ticks[i] - c.ticks[i - 1] : 0;  // the monotonic clock goes on in a sleep
+            const TickResult t = SecondTick(r.m, r.file, c.ticks[i], r.mono, CivilTime);
+            for (int k = 0; k < 3; ++k) rang += t.rang[k], missed += t.missed[k];
+        }
+        EXPECT_EQ(rang + missed, c.came);  // every time that came, once
+        for (const std::string& said : c.said) {
+            const MainView v = r.View();
+            EXPECT_EQ(v.status, said);
+            EXPECT_EQ(v.alarmOffEnabled, !said.empty());
+            // The tip's first line says the same.
+            const std::string tip = TrayViewOf(r.m).tip;
+            const bool missedSaid = said.find("verpasst") != std::string::npos;
+            EXPECT_EQ(tip.rfind(said.empty() ? "Alarm an" : missedSaid ? "Alarm verpasst!\n" : "Alarmzeit erreicht!\n", 0), 0u);
+            AlarmAus(r.m, r.file);
+        }
         EXPECT_EQ(r.View().status, "");
-        EXPECT_FALSE(r.View().alarmOffEnabled);
         EXPECT_TRUE(r.m.timers.alarms[kAlarm1].active);  // still armed for the next day
     }
 }
 
 TEST(Away, ACountdownCountsRealTimeAcrossASleepAndSaysItEndedThere) {
-    for (const bool continuous : {true, false}) {
-        SCOPED_TRACE(continuous);
-        Rig r;
-        if (!continuous) Daueralarm(r.m, r.file);
-        r.Tick(WallMs(12, 0, 0));
-        r.Start(kCountdownSlot, "", "10");
-        r.mono += 1000;
-        r.Tick(WallMs(12, 0, 1));
-        r.mono += 3600 * 1000;  // an hour asleep; the monotonic clock went on
-        const Effects e = r.Tick(WallMs(13, 0, 1));
-        EXPECT_FALSE(r.m.timers.countdown.active);
-        EXPECT_EQ(r.m.timers.countdown.ringing, continuous);
-        EXPECT_EQ(CountOf(e, continuous ? Step::PlayLoop : Step::PlayOnce), 1);
-        EXPECT_EQ(r.m.status, continuous ? "Im Ruhezustand abgelaufen: Countdown      " : "");
-        EXPECT_EQ(r.Bytes()[settings::kCountdownActive], continuous ? 't' : 'f');
+    // A minute is a busy loop, no sleep.
+    for (const std::int64_t away : {3600, 61, 60}) {
+        for (const bool continuous : {true, false}) {
+            SCOPED_TRACE(std::to_string(away) + (continuous ? " continuous" : ""));
+            Rig r;
+            if (!continuous) Daueralarm(r.m, r.file);
+            r.Tick(WallMs(12, 0, 0));
+            r.Start(kCountdownSlot, "", "", "10");
+            r.mono += 1000;
+            r.Tick(WallMs(12, 0, 1));
+            r.mono += away * 1000;  // the monotonic clock went on
+            const Effects e = r.Tick(WallMs(12, 0, 1) + away * 1000);
+            EXPECT_FALSE(r.m.timers.countdown.active);
+            EXPECT_EQ(r.m.timers.countdown.ringing, continuous);
+            EXPECT_EQ(CountOf(e, continuous ? Step::PlayLoop : Step::PlayOnce), 1);
+            EXPECT_EQ(r.View().status, !continuous ? ""
+                                       : away > 60 ? "Im Ruhezustand abgelaufen: Countdown      "
+                                                   : "Folgende Alarmzeit erreicht: Countdown      ");
+            EXPECT_EQ(r.Bytes()[settings::kCountdownActive], continuous ? 't' : 'f');
+        }
     }
 }
 
@@ -85,7 +114,7 @@ TEST(Away, TheHiddenWindowsTipSaysWhatRunsAndItsTime) {
     r.m.timers.stopwatch.Count(run, r.mono);  // as its worker would
     EXPECT_EQ(TrayViewOf(r.m),
               (TrayView{true, "Alarm an: 07:30:00\nCountdown an: 119:59:59\nStoppuhr an: 00:01:01\nStundensignal aus"}));
-    r.m.timers.missedNotice = true;
+    r.m.timers.missedCount = 1;
     r.m.timers.countdown.hours = 2147483;  // the longest tip fits the structure's 127 characters
     EXPECT_LE(TrayViewOf(r.m).tip.size(), kTrayTipLength);
 }

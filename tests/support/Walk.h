@@ -179,11 +179,11 @@ private:
         Fail(v.openEntrySlot != (sel == 5 ? -1 : sel), "open entry fields");
         Fail(!v.checks.sound && (!v.checks.continuousAlarm || v.continuousAlarmEnabled), "Daueralarm without sound");
         const bool ringing = t.AnythingRinging();
-        Fail(v.alarmOffEnabled != (ringing || t.hourlySignalPending || t.missedNotice) || v.soundEnabled == ringing,
+        Fail(v.alarmOffEnabled != (ringing || t.hourlySignalPending || t.missedCount > 0) || v.soundEnabled == ringing,
              "Alarm aus, Sound");
         const bool notice = v.status.rfind(kReachedNotice, 0) == 0 || v.status.rfind(kEndedAsleepNotice, 0) == 0;
         const bool missed = v.status.rfind(kMissedOne, 0) == 0 || v.status.find(kMissedMany) != std::string::npos;
-        Fail(t.missedNotice ? !missed : ringing ? !notice : !v.status.empty(), "status " + v.status);
+        Fail(ringing ? !notice : t.missedCount > 0 ? !missed : !v.status.empty(), "status " + v.status);
         for (const FocusMove f : {FocusWhenLost(*m), FocusAtPaint(*m, false), FocusAtPaint(*m, true)})
             for (int i = 0; i < 6; ++i) Fail(f.control == kSelectors[i] && i != sel, "focus on an unchecked selector");
         Fail(FocusWhenLost(*m).control == 0 || FocusAtPaint(*m, false).control == 0, "no focus");
