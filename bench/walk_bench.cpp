@@ -1,6 +1,7 @@
 // The random walk of the tests (tests/support/Walk.h) on any seed and
 // number of steps: what it did, and every invariant that did not hold.
-// Usage: hv_walk_bench [steps] [seed] [-v]   (not part of the tests)
+// Usage: hv_walk_bench [steps] [seed] [berlin|azores] [autumn|spring] [-v]
+// (not part of the tests); it starts a few hours before the change of time.
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -12,11 +13,15 @@
 int main(int argc, char** argv) {
     const long steps = argc > 1 ? std::atol(argv[1]) : 10000;
     const std::uint64_t seed = argc > 2 ? std::strtoull(argv[2], nullptr, 10) : std::random_device{}();
-    const bool verbose = argc > 3 && std::strcmp(argv[3], "-v") == 0;
-    std::printf("hv_walk_bench %ld %llu\n", steps, static_cast<unsigned long long>(seed));
+    const bool azores = argc > 3 && std::strcmp(argv[3], "azores") == 0;
+    const bool spring = argc > 4 && std::strcmp(argv[4], "spring") == 0;
+    const bool verbose = argc > 5 && std::strcmp(argv[5], "-v") == 0;
+    std::printf("hv_walk_bench %ld %llu %s %s\n", steps, static_cast<unsigned long long>(seed),
+                azores ? "azores" : "berlin", spring ? "spring" : "autumn");
 
     const auto began = std::chrono::steady_clock::now();
-    hvtest::Walk walk(seed);
+    hvtest::Walk walk(seed, azores ? hvtest::AzoresTime : hvtest::BerlinTime,
+                      hvtest::EpochOf(2027, spring ? 3 : 10, spring ? 27 : 30, 20, 0, 0));
     std::size_t reported = 0;
     while (walk.counts.steps < steps) {
         walk.Step();
@@ -33,6 +38,7 @@ int main(int argc, char** argv) {
     std::printf("time           %ld one-second ticks, the clock set %ld times\n", c.ticks, c.clockSets);
     std::printf("signals        %ld alarm sounds, %ld windows brought back, %ld countdown ends, %ld hourly signals\n",
                 c.alarmSounds, c.broughtBack, c.countdownEnds, c.hourly);
+    std::printf("alarm times    %ld rung, %ld said missed\n", c.rung, c.said);
     std::printf("file           %ld holds waited out, %ld write errors, %ld starts\n", c.holdsWaited, c.fileErrors,
                 c.restarts);
     std::printf("%s\n", walk.problems.empty() ? "every invariant held" : "INVARIANTS BROKEN");

@@ -114,9 +114,55 @@ TEST(Away, TheHiddenWindowsTipSaysWhatRunsAndItsTime) {
     r.m.timers.stopwatch.Count(run, r.mono);  // as its worker would
     EXPECT_EQ(TrayViewOf(r.m),
               (TrayView{true, "Alarm an: 07:30:00\nCountdown an: 119:59:59\nStoppuhr an: 00:01:01\nStundensignal aus"}));
+    r.Tick(WallMs(12, 0, 0));  // between the two: the next after now, not the earliest
+    r.Select(kCountdownSlot), r.Extra1();
+    EXPECT_EQ(TrayViewOf(r.m).tip, "Alarm an: 22:00:00\nCountdown pausiert: 119:58:57\nStoppuhr an: 00:01:01\nStundensignal aus");
     r.m.timers.missedCount = 1;
     r.m.timers.countdown.hours = 2147483;  // the longest tip fits the structure's 127 characters
     EXPECT_LE(TrayViewOf(r.m).tip.size(), kTrayTipLength);
+}
+
+// Alarm 1 at a time of day in a zone that changes: ticks (UTC; 0: Start
+// again), and how often it rang and was said missed.
+TEST(Away, SummerTimeRingsOrSaysEachAlarmTimeOnce) {
+    const auto at = [](int mo, int d, int h, int mi, int s) { return EpochOf(2027, mo, d, h, mi, s); };
+    // clang-format off
+    const struct {
+        const char* name;
+        Zone zone;
+        const char* time;
+        std::vector<std::int64_t> ticks;
+        int rang, missed;
+    } rows[] = {
+        {"skip across midnight", AzoresTime, "003000", {at(3, 28, 0, 59, 59), at(3, 28, 1, 0, 0)}, 1, 0},
+        {"asleep over the skipped hour", BerlinTime, "023000", {at(3, 28, 0, 30, 0), at(3, 28, 2, 0, 0)}, 0, 1},
+        {"asleep over the skip across midnight", AzoresTime, "003000", {at(3, 27, 23, 0, 0), at(3, 28, 2, 0, 0)}, 0, 1},
+        {"asleep at the first showing, awake at the second", BerlinTime, "023000",
+         {at(10, 31, 0, 0, 0), at(10, 31, 1, 10, 0), at(10, 31, 1, 29, 59), at(10, 31, 1, 30, 0)}, 1, 0},
+        {"rung at the first showing, asleep over the second", BerlinTime, "023000",
+         {at(10, 31, 0, 29, 59), at(10, 31, 0, 30, 0), at(10, 31, 2, 0, 0)}, 1, 0},
+        {"asleep over both showings", AzoresTime, "003000", {at(10, 30, 23, 0, 0), at(10, 31, 2, 0, 0)}, 0, 1},
+        {"armed again in the repeated hour", BerlinTime, "023000",
+         {at(10, 31, 0, 29, 59), at(10, 31, 0, 30, 0), at(10, 31, 1, 20, 0), 0, at(10, 31, 1, 29, 59), at(10, 31, 1, 30, 0)}, 2, 0},
+    };
+    // clang-format on
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        Rig r;
+        const std::string t = row.time;
+        r.Start(kAlarm1, t.substr(0, 2), t.substr(2, 2), t.substr(4));
+        int rang = 0, missed = 0;
+        for (const std::int64_t s : row.ticks) {
+            if (s == 0) {
+                r.Start(kAlarm1, t.substr(0, 2), t.substr(2, 2), t.substr(4));
+                continue;
+            }
+            const TickResult result = SecondTick(r.m, r.file, s * 1000, r.mono, row.zone);
+            rang += result.rang[kAlarm1], missed += result.missed[kAlarm1];
+        }
+        EXPECT_EQ(rang, row.rang);
+        EXPECT_EQ(missed, row.missed);
+    }
 }
 
 // The places move with the dialog's units (Wine's smaller font, 125 %, 150 %,

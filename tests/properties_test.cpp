@@ -140,14 +140,20 @@ TEST(Week, FallBackRingsTheRepeatedHoursAlarmOnce) {
     EXPECT_GT(w.countdowns, 20);
 }
 
-// The window's invariants over seeded random walks of commands and time.
+// The window's invariants, and each alarm time rung or said once, over
+// seeded random walks in Berlin and the Azores across both changes of time.
 TEST(RandomWalk, InvariantsHoldAfterEveryStep) {
-    for (const std::uint64_t seed : {1u, 8u, 2027u}) {
-        Walk walk(seed);
-        while (walk.counts.steps < 2000 && walk.problems.empty()) walk.Step();
-        for (const std::string& p : walk.problems) ADD_FAILURE() << "seed " << seed << ", " << p;
+    const struct {
+        std::uint64_t seed;
+        Zone zone;
+        int month, day;
+    } walks[] = {{1, BerlinTime, 10, 30}, {8, BerlinTime, 3, 27}, {2027, AzoresTime, 3, 27}, {5, AzoresTime, 10, 30}};
+    for (const auto& w : walks) {
+        Walk walk(w.seed, w.zone, EpochOf(2027, w.month, w.day, 20, 0, 0));
+        while (walk.counts.steps < 1500 && walk.problems.empty()) walk.Step();
+        for (const std::string& p : walk.problems) ADD_FAILURE() << "seed " << w.seed << ", " << p;
         const WalkCounts& c = walk.counts;  // it went where it should
-        EXPECT_TRUE(c.broughtBack && c.countdownEnds && c.fileErrors && c.holdsWaited) << seed;
+        EXPECT_TRUE(c.broughtBack && c.countdownEnds && c.fileErrors && c.holdsWaited && c.rung && c.said) << w.seed;
     }
 }
 

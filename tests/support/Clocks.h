@@ -24,6 +24,8 @@ inline hv::LocalTime CivilTime(std::int64_t s) {
     return {t.tm_year + 1900, t.tm_mon + 1, t.tm_mday, t.tm_hour, t.tm_min, t.tm_sec, t.tm_wday + 1};
 }
 
+using Zone = hv::LocalTime (*)(std::int64_t);
+
 // The EU rule: summer time from 01:00 UTC on the last Sunday of March to
 // 01:00 UTC on the last Sunday of October, an hour ahead of the standard
 // offset (in seconds east of UTC).

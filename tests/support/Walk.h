@@ -1,10 +1,13 @@
 #pragma once
-// A seeded random walk over the main window's decisions, from Saturday
-// 2027-10-30 22:00 in Berlin on: what a user could do (only on controls the
-// view enables; nothing but the tray icon while hidden), time in steps of
-// 10 ms to 2 h with the ticks as a timer delivers them, the clock set, the
-// settings file held or refused, restarts from the file. After every step
-// the window's invariants are checked.
+// A seeded random walk over the main window's decisions, in a zone and from
+// a time given (a few hours before a change of summer time): what a user
+// could do (only on controls the view enables; nothing but the tray icon
+// while hidden), time in steps of 10 ms to 10 min with the ticks as a timer
+// delivers them, busy spells and sleeps of seconds to days, the clock set,
+// the settings file held or refused, restarts from the file. After every
+// step the window's invariants are checked, and at every tick that each
+// armed alarm's time, wherever the local clock showed or skipped it, was
+// rung or said missed once.
 #include <cmath>
 #include <cstring>
 #include <memory>
@@ -18,13 +21,17 @@ namespace hvtest {
 
 struct WalkCounts {
     long steps = 0, commands = 0, declined = 0, ticks = 0, alarmSounds = 0, broughtBack = 0, countdownEnds = 0,
-         hourly = 0, fileErrors = 0, holdsWaited = 0, restarts = 0, clockSets = 0;
+         hourly = 0, fileErrors = 0, holdsWaited = 0, restarts = 0, clockSets = 0, rung = 0, said = 0;
     double hours = 0;
 };
 
 class Walk {
 public:
-    explicit Walk(std::uint64_t seed) : m_random(seed) { Restart(); }
+    // By default Saturday 2027-10-30 22:00 in Berlin, before the autumn change.
+    explicit Walk(std::uint64_t seed, Zone zone = BerlinTime, std::int64_t startUtc = EpochOf(2027, 10, 30, 20, 0, 0))
+        : m_random(seed), m_zone(zone), m_wallOffset(startUtc * 1000 - m_mono) {
+        Restart();
+    }
 
     std::vector<std::string> problems;
     WalkCounts counts;
@@ -33,6 +40,7 @@ public:
     void Step() {
         ++counts.steps;
         m_failed = false;
+        m_wasRinging = m->timers.AnythingRinging();
         const MainView v = ViewOf(*m);
         const int r = Pick(0, 99);
         // clang-format off
@@ -42,7 +50,7 @@ public:
         else if (r < 31) Click(v.stop.enabled, "Stopp", [&] { return Stopp(*m, m_file, m_mono); });
         else if (r < 35) Click(v.extra1.enabled, "extra 1", [&] { return Zusatzfunktion1(*m, m_file, m_mono); });
         else if (r < 39) Click(v.extra2.enabled, "extra 2", [&] { return Zusatzfunktion2(*m, m_file, m_mono); });
-        else if (r < 44) Click(v.alarmOffEnabled, "Alarm aus", [&] { return AlarmAus(*m, m_file); });
+        else if (r < 44) Click(v.alarmOffEnabled, "Alarm aus", [&] { return Acknowledged(AlarmAus(*m, m_file)); });
         else if (r < 47) Click(v.soundEnabled, "Sound", [&] { return Sound(*m, m_file); });
         else if (r < 49) Click(v.continuousAlarmEnabled, "Daueralarm", [&] { return Daueralarm(*m, m_file); });
         else if (r < 52) Command("Stundensignal", Stundensignal(*m, m_file));
@@ -68,11 +76,11 @@ private:
 
     int Pick(int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(m_random); }
     std::int64_t Wall() const { return m_mono + m_wallOffset; }
-    std::int64_t Duration() {  // 10 ms to 10 min idle; negative: a busy spell or sleep of 5 s to 2 h
-        const int r = Pick(0, 19);
-        return r < 12   ? Pick(10, 3000)
-               : r < 17 ? Pick(3000, 600000)
-                        : -static_cast<std::int64_t>(std::exp(Pick(852, 1580) / 100.0));
+    std::int64_t Duration() {  // 10 ms to 10 min idle; negative: a busy spell or sleep of 5 s to 2 h, or 3 days
+        const int r = Pick(0, 39);
+        return r < 24   ? Pick(10, 3000)
+               : r < 34 ? Pick(3000, 600000)
+                        : -static_cast<std::int64_t>(std::exp(Pick(852, r < 39 ? 1580 : 1940) / 100.0));
     }
 
     void Apply(const Effects& e) {
@@ -104,12 +112,20 @@ private:
     void StartEntry(int open, bool enabled) {
         if (!enabled) return Click(false, "Start", [] { return Effects{}; });
         EntryTexts e{Part(30), Part(70), Part(200)};
-        if (open >= 0 && open < 4 && Pick(0, 1)) {  // a little ahead of the clock
-            const LocalTime t = BerlinTime(Wall() / 1000 + Pick(1, 90));
+        if (open >= 0 && open < 4 && Pick(0, 1)) {  // a little ahead of the clock, or hours
+            const LocalTime t = m_zone(Wall() / 1000 + (Pick(0, 3) ? Pick(1, 90) : Pick(1, 4 * 3600)));
             e = {std::to_string(t.hour), TwoDigits(t.minute), TwoDigits(t.second)};
         }
         if (open == 4 && Pick(0, 3)) e.hours = e.minutes = "";  // seconds, to see it end
-        Command("Start " + e.hours + "|" + e.minutes + "|" + e.seconds, hv::Start(*m, m_file, e, m_mono));
+        const Effects done = hv::Start(*m, m_file, e, m_mono);
+        // Armed anew: its time comes from the first second not yet examined.
+        if (open >= 0 && open < 4 && !done.Has(hv::Step::Message) && !done.Has(hv::Step::FileFailed))
+            m_seen[static_cast<std::size_t>(open)].reset();
+        Command("Start " + e.hours + "|" + e.minutes + "|" + e.seconds, done);
+    }
+    Effects Acknowledged(const Effects& e) {  // nothing rang: the missed alarms' notice is acknowledged
+        if (!m_wasRinging) m_said = 0;
+        return e;
     }
     void Labels() {
         static const char* typed[] = {"", "Wecker", "Zeit f\xfcr Tee", "123456789012345", "1234567890123456", " "};
@@ -126,10 +142,56 @@ private:
         m_wallOffset += by, ++counts.clockSets, last = "clock set by " + std::to_string(by / 1000) + " s";
         Tick();
     }
+    // The local clock as a count of seconds, made otherwise than the program
+    // makes it; the zones change at whole hours of UTC.
+    std::int64_t Local(std::int64_t s) {
+        const std::int64_t hour = s - ((s % 3600) + 3600) % 3600;
+        if (hour != m_hour.first) {
+            const LocalTime t = m_zone(hour);
+            m_hour = {hour, EpochOf(t.year, t.month, t.day, t.hour, t.minute, t.second)};
+        }
+        return m_hour.second + s - hour;
+    }
+    // Per alarm, second by second since the last tick: how often its time of
+    // day came on the local clock, shown or skipped, but not again in the
+    // hour that autumn repeats; rung when the tick catches up (a minute at
+    // most) or at the tick's own second, else said missed.
+    void Expect(std::int64_t now, std::array<int, 4>& ring, std::array<int, 4>& said) {
+        const bool fresh = !m_lastTick || now < *m_lastTick;  // a start, or the clock set back by hand
+        const bool gap = !fresh && now - *m_lastTick > 60;
+        for (std::size_t k = 0; k < 4; ++k) {
+            const AlarmSlot& a = m->timers.alarms[k];
+            if (!a.active || TargetSecond(a) < 0) {
+                m_seen[k].reset();
+                continue;
+            }
+            if (fresh || !m_seen[k]) m_seen[k] = fresh ? Local(now) - 1 : Local(*m_lastTick);
+            for (std::int64_t s = fresh ? now : *m_lastTick + 1; s <= now; ++s) {
+                const std::int64_t local = Local(s);
+                for (std::int64_t x = *m_seen[k] + 1; x <= local; ++x)
+                    if (((x % 86400) + 86400) % 86400 == TargetSecond(a)) ++(gap && s != now ? said : ring)[k];
+                m_seen[k] = std::max(*m_seen[k], local);
+            }
+        }
+        m_lastTick = now;
+    }
     void Tick() {
         ++counts.ticks;
         const bool wasRinging = m->timers.countdown.ringing;
-        const TickResult r = SecondTick(*m, m_file, Wall(), m_mono, BerlinTime);
+        std::array<int, 4> ring{}, said{};
+        Expect(Wall() / 1000, ring, said);
+        const TickResult r = SecondTick(*m, m_file, Wall(), m_mono, m_zone);
+        int sounds = 0;
+        for (const hv::Step& s : r.effects.steps) sounds += s.text == kAlarmSound;
+        for (std::size_t k = 0; k < 4; ++k) {
+            Fail(r.rang[k] != ring[k] || r.missed[k] != said[k],
+                 "alarm " + std::to_string(k + 1) + " rang " + std::to_string(r.rang[k]) + " and was said missed " +
+                     std::to_string(r.missed[k]) + " times, not " + std::to_string(ring[k]) + " and " +
+                     std::to_string(said[k]) + " at " + ClockText(m_zone(Wall() / 1000)));
+            counts.rung += ring[k], counts.said += said[k], m_said += said[k];
+        }
+        const int rang = ring[0] + ring[1] + ring[2] + ring[3];
+        Fail(m->options.sound && (sounds < rang || sounds > rang + 1), "alarm sounds " + std::to_string(sounds));
         m_nextTick = m_mono + r.nextTickInMs + Pick(0, 16);
         counts.countdownEnds += r.effects.Has(hv::Step::UpdateTrayIcon) || m->timers.countdown.ringing != wasRinging;
         counts.broughtBack += CountOf(r.effects, hv::Step::BringBack);
@@ -151,6 +213,7 @@ private:
         m_store.holdFor = 0, m_store.refuse = FileError::None;
         m = std::make_unique<MainModel>();
         ApplyStartStates(*m, m_file.Load().record);
+        m_lastTick.reset(), m_said = 0;
         m_runs.clear(), m_displayTick = false, m_nextTick = m_mono + UntilNextTickMs(Wall());
         Apply(Paint(*m));
     }
@@ -184,6 +247,10 @@ private:
         const bool notice = v.status.rfind(kReachedNotice, 0) == 0 || v.status.rfind(kEndedAsleepNotice, 0) == 0;
         const bool missed = v.status.rfind(kMissedOne, 0) == 0 || v.status.find(kMissedMany) != std::string::npos;
         Fail(ringing ? !notice : t.missedCount > 0 ? !missed : !v.status.empty(), "status " + v.status);
+        // Every time said missed is in the notice until "Alarm aus" acknowledges it.
+        const std::string saidCount = m_said == 1 ? kMissedOne : std::to_string(m_said) + kMissedMany;
+        Fail(!ringing && m_said > 0 && v.status.rfind(saidCount, 0) != 0, "said " + std::to_string(m_said) + ": " + v.status);
+        Fail(m_said == 0 && missed, "a notice of nothing missed: " + v.status);
         for (const FocusMove f : {FocusWhenLost(*m), FocusAtPaint(*m, false), FocusAtPaint(*m, true)})
             for (int i = 0; i < 6; ++i) Fail(f.control == kSelectors[i] && i != sel, "focus on an unchecked selector");
         Fail(FocusWhenLost(*m).control == 0 || FocusAtPaint(*m, false).control == 0, "no focus");
@@ -205,11 +272,17 @@ private:
     // clang-format on
 
     std::mt19937_64 m_random;
+    Zone m_zone;
+    std::optional<std::int64_t> m_lastTick;        // the wall-clock second of the last tick
+    std::array<std::optional<std::int64_t>, 4> m_seen;  // per alarm, the local clock looked at
+    long m_said = 0;                                // times said missed since the notice was acknowledged
+    std::pair<std::int64_t, std::int64_t> m_hour{1, 0};  // a UTC hour and its local start
+    bool m_wasRinging = false;
     MemoryStore m_store;
     SettingsFile m_file{m_store};
     FakeRegistry m_registry;
     std::unique_ptr<MainModel> m;
-    std::int64_t m_mono = 1'000'000, m_wallOffset = EpochOf(2027, 10, 30, 20, 0, 0) * 1000 - 1'000'000, m_nextTick = 0;
+    std::int64_t m_mono = 1'000'000, m_wallOffset, m_nextTick = 0;
     std::vector<std::uint64_t> m_runs;  // the stopwatch's workers, counting as the clock goes
     bool m_displayTick = false, m_failed = false;
 };
