@@ -1,0 +1,13 @@
+#include "engine/TickCycle.h"
+
+namespace hv {
+
+void RunSecondTick(MainModel& m, SettingsFile& file, TickWindow& window) {
+    const TickResult r = SecondTick(m, file, window.WallMs(), window.MonoMs(),
+                                    [&window](std::int64_t s) { return window.Local(s); });
+    // Set before a modal box can hold the effects up, so that the clock runs on under it.
+    window.SetTickTimer(r.nextTickInMs);
+    window.Perform(r.effects);
+}
+
+}  // namespace hv
