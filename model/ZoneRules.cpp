@@ -58,8 +58,9 @@ std::int64_t ChangeMs(const ZoneChange& c, std::int64_t y, std::int64_t bias) {
 }
 
 // The bias in force at a moment: the one set by the latest change at or
-// before it, in the local year or the ones beside it. Before every change
-// (only dated ones can all lie ahead) the earliest one's opposite holds.
+// before it, in the year of its local standard time or the next (a change
+// back at New Year's midnight lies in the next). Before all of them, as in
+// the south's summer, the opposite of the earliest holds.
 std::int64_t BiasAt(std::int64_t seconds, const ZoneRules& r) {
     if (!Valid(r.standardDate) || !Valid(r.daylightDate)) return r.bias;
     const std::int64_t standard = std::int64_t{r.bias} + r.standardBias;
@@ -70,7 +71,7 @@ std::int64_t BiasAt(std::int64_t seconds, const ZoneRules& r) {
     bool found = false;
     std::int64_t latest = 0, latestBias = 0;
     std::int64_t earliest = std::numeric_limits<std::int64_t>::max(), earliestBias = 0;
-    for (std::int64_t y = t.year - 1; y <= t.year + 1; ++y) {
+    for (std::int64_t y = t.year; y <= t.year + 1; ++y) {
         for (const bool intoDaylight : {true, false}) {
             const std::int64_t at =
                 intoDaylight ? ChangeMs(r.daylightDate, y, standard) : ChangeMs(r.standardDate, y, daylight);

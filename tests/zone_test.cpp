@@ -59,6 +59,7 @@ TEST(Zone, SouthernNoChangesDatedAndOddRules) {
     const ZoneRules kHalf{-330, 0, -60, {}, {0, 3, 0, 5, 2}};  // one change alone counts as none
     const ZoneRules kOnce{-60, 0, -60, {2026, 10, 0, 25, 3}, {2026, 3, 0, 29, 2}};  // Berlin's of 2026 only
     const ZoneRules kFebruary{0, 0, -60, {0, 11, 0, 1, 2}, {0, 2, 0, 5, 2}};  // February 2026 has four Sundays
+    const ZoneRules kNewYear{0, 0, -60, {0, 1, 5, 1}, {0, 10, 0, 1, 2}};  // back at 2027's first midnight, a Friday
     const struct { const ZoneRules& rules; std::int64_t utc; LocalTime want; } rows[] = {
         {kSantiago, EpochOf(2026, 9, 6, 3, 59, 59), {2026, 9, 5, 23, 59, 59, 7}},
         {kSantiago, EpochOf(2026, 9, 6, 4, 0, 0), {2026, 9, 6, 1, 0, 0, 1}},
@@ -74,6 +75,8 @@ TEST(Zone, SouthernNoChangesDatedAndOddRules) {
         {kOnce, EpochOf(2027, 7, 1, 12, 0, 0), {2027, 7, 1, 13, 0, 0, 5}},
         {kFebruary, EpochOf(2026, 2, 22, 1, 59, 59), {2026, 2, 22, 1, 59, 59, 1}},
         {kFebruary, EpochOf(2026, 2, 22, 2, 0, 0), {2026, 2, 22, 3, 0, 0, 1}},
+        {kNewYear, EpochOf(2026, 12, 31, 22, 59, 59), {2026, 12, 31, 23, 59, 59, 5}},
+        {kNewYear, EpochOf(2026, 12, 31, 23, 0, 0), {2026, 12, 31, 23, 0, 0, 5}},
         {kBerlin, kMin, {1601, 1, 1, 1, 0, 0, 2}},
         {kSantiago, kMax, {30827, 12, 31, 20, 59, 59, 6}},
     };
