@@ -6,6 +6,7 @@
 #include <array>
 #include <string>
 
+#include "engine/StoredRecord.h"
 #include "engine/Texts.h"
 #include "model/SettingsRecord.h"
 #include "model/TimekeepingState.h"
@@ -38,6 +39,7 @@ struct MainModel {
     std::string clock, date;
     int secondOfDay = -1;  // the local time of the last tick, for the next alarm
     std::string stopwatchText = kInactive;  // the stopwatch's overview as last shown
+    StoredRecord stored;  // the settings file's record: read yet, and what the user changed before
 };
 
 // Index 0..5 of a slot in screen and label order (alarm 1-4, countdown,

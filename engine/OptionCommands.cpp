@@ -7,6 +7,15 @@
 namespace hv {
 namespace {
 const char* Flag(bool on, const char* yes, const char* no) { return on ? yes : no; }
+
+// "minimiert starten" and "Stundensignal" are stored as one pair; while the
+// stored record is unread, only the clicked box's byte: the other box shows
+// a default, not what is stored.
+bool PairWritten(const MainModel& m, SettingsFile& file, bool minimised, bool hourly, std::size_t clicked, Effects& out) {
+    const std::string pair = std::string(Flag(minimised, "j", "n")) + Flag(hourly, "j", "n");
+    if (m.stored.unread) return Written(file, clicked, pair.substr(clicked, 1), out);
+    return Written(file, settings::kStartMinimized, pair, out);
+}
 }  // namespace
 
 // Without sound only the continuous alarm's notice announces an alarm, so
@@ -20,8 +29,10 @@ Effects Sound(MainModel& m, SettingsFile& file) {
         o.continuousAlarm = true;
     } else {
         // The stored "Daueralarm" follows its box too: a damaged file may
-        // have said off while the box was forced on.
-        if (!Written(file, settings::kSoundOn, std::string("t") + Flag(o.continuousAlarm, "t", "f"), out)) return out;
+        // have said off while the box was forced on. Not while the stored
+        // record is unread: the box may show the default.
+        const std::string flags = std::string("t") + (m.stored.unread ? "" : Flag(o.continuousAlarm, "t", "f"));
+        if (!Written(file, settings::kSoundOn, flags, out)) return out;
         o.sound = true;
     }
     return out;
@@ -34,12 +45,10 @@ Effects Daueralarm(MainModel& m, SettingsFile& file) {
     return out;
 }
 
-// "minimiert starten" and "Stundensignal" are stored as one pair.
 Effects Stundensignal(MainModel& m, SettingsFile& file) {
     Effects out;
     const bool on = !m.options.hourlySignal;
-    const std::string pair = std::string(Flag(m.options.startMinimized, "j", "n")) + Flag(on, "j", "n");
-    if (!Written(file, settings::kStartMinimized, pair, out)) return out;
+    if (!PairWritten(m, file, m.options.startMinimized, on, settings::kHourlySignal, out)) return out;
     m.options.hourlySignal = on;
     m.timers.hourlySignalOn = on;
     return out;
@@ -49,8 +58,7 @@ Effects Stundensignal(MainModel& m, SettingsFile& file) {
 Effects MinimiertStarten(MainModel& m, SettingsFile& file) {
     Effects out;
     const bool on = !m.options.startMinimized;
-    const std::string pair = std::string(Flag(on, "j", "n")) + Flag(m.options.hourlySignal, "j", "n");
-    if (Written(file, settings::kStartMinimized, pair, out)) m.options.startMinimized = on;
+    if (PairWritten(m, file, on, m.options.hourlySignal, settings::kStartMinimized, out)) m.options.startMinimized = on;
     return out;
 }
 

@@ -24,18 +24,28 @@ Effects Paint(MainModel& m) {
 }
 
 // Every accepted rename counts, however the editor was closed; all five are
-// stored as exactly 15 characters, a short default label padded.
+// stored as exactly 15 characters, a short default label padded. While the
+// stored record is unread only the renamed ones: the others show defaults.
 Effects TakeLabels(MainModel& m, SettingsFile& file, const std::array<std::string, 5>& edited) {
     Effects out;
+    const auto field = [](const std::string& label) {
+        std::string f = label.substr(0, kMaxLabelLength);
+        return f.append(kMaxLabelLength - f.size(), ' ');
+    };
     std::string stored;
+    std::array<bool, 5> renamed{};
     for (std::size_t i = 0; i < edited.size(); ++i) {
+        renamed[i] = field(m.labels[i]) != field(edited[i]);
         m.labels[i] = edited[i];
-        std::string field = edited[i].substr(0, kMaxLabelLength);
-        field.append(kMaxLabelLength - field.size(), ' ');
-        stored += field;
+        stored += field(edited[i]);
     }
     out.redrawLabels = true;
-    Written(file, settings::Label(0), stored, out);
+    if (!m.stored.unread) {
+        Written(file, settings::Label(0), stored, out);
+        return out;
+    }
+    for (std::size_t i = 0; i < edited.size(); ++i)
+        if (renamed[i] && !Written(file, settings::Label(static_cast<int>(i)), field(edited[i]), out)) break;
     return out;
 }
 

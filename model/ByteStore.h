@@ -1,7 +1,8 @@
 #pragma once
 // Where the settings record's bytes live: the file beside the program, or
 // memory in a test that makes it refuse, cut short or hold. Each call is one
-// exclusive open ... close sequence.
+// open ... close sequence; another program that holds the file without
+// sharing it makes it fail with a sharing violation.
 #include <cstddef>
 #include <string>
 #include <string_view>

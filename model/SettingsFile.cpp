@@ -15,26 +15,27 @@ FileError SettingsFile::WhenFree(Op op) {
 SettingsFile::StartupResult SettingsFile::Load() {
     StartupResult result{SettingsRecord::Default()};
     std::string bytes;
-    FileError error = WhenFree([&] { return m_store.Read(kSettingsRecordSize, bytes); });
-    if (error == FileError::None) {
+    result.error = Read(bytes);
+    if (result.error == FileError::None) {
         result.record = SettingsRecord::FromBytes(bytes);
-        return result;
+    } else if (result.error == FileError::NotFound) {
+        result.error = Create(result.record.Bytes());
+        result.createdDefault = result.error == FileError::None;
+    } else {
+        // The file is there but cannot be read now (held, denied): creating
+        // it anew would destroy the user's settings.
+        result.unread = true;
     }
-    if (error == FileError::NotFound) {
-        // The default record in the pieces of its layout: the option and
-        // slot block, the six labels, the countdown block, the autostart flag.
-        const std::string_view b = result.record.Bytes();
-        std::vector<std::string_view> pieces = {b.substr(0, settings::Label(0))};
-        for (int i = 0; i < kLabelCount; ++i) pieces.push_back(b.substr(settings::Label(i), kLabelLength));
-        pieces.push_back(b.substr(settings::kCountdownActive, settings::kAutostart - settings::kCountdownActive));
-        pieces.push_back(b.substr(settings::kAutostart));
-        error = WhenFree([&] { return m_store.Create(pieces); });
-        result.createdDefault = error == FileError::None;
-    }
-    // Otherwise the file is there but cannot be read now (held, denied):
-    // creating it anew would destroy the user's settings.
-    result.error = error;
     return result;
+}
+
+FileError SettingsFile::Create(std::string_view b) {
+    // The option and slot block, the six labels, the countdown block, the autostart flag.
+    std::vector<std::string_view> pieces = {b.substr(0, settings::Label(0))};
+    for (int i = 0; i < kLabelCount; ++i) pieces.push_back(b.substr(settings::Label(i), kLabelLength));
+    pieces.push_back(b.substr(settings::kCountdownActive, settings::kAutostart - settings::kCountdownActive));
+    pieces.push_back(b.substr(settings::kAutostart));
+    return WhenFree([&] { return m_store.Create(pieces); });
 }
 
 FileError SettingsFile::Write(std::size_t offset, std::string_view bytes) {

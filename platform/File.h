@@ -1,6 +1,8 @@
 #pragma once
-// The file object: always opened without sharing (exclusive), as the settings
-// file requires. Every call reports its outcome as a FileError; nothing throws.
+// The file object. A read lets others read and write the file meanwhile, a
+// write lets them read it: a sync client or a virus scanner that looks at the
+// settings at logon no longer shuts the program out. Every call reports its
+// outcome as a FileError; nothing throws.
 #include <cstddef>
 #include <cstdint>
 #include <string>

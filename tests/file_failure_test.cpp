@@ -1,8 +1,10 @@
 // Every writer against a settings file that refuses: one report, the file's
-// bytes as they were, and what the command kept; a brief hold waited out.
+// bytes as they were, and what the command kept; a brief hold waited out. A
+// file held or denied at the start: its record taken once it can be read.
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <map>
 
 #include "tests/support/Rig.h"
 
@@ -93,6 +95,60 @@ TEST(FailedWrite, ReportedOnceAndTheFileKeepsItsBytes) {
                 EXPECT_EQ(Kept(r), w.kept);
             }
         }
+    }
+}
+
+// The start finds the user's file held (or denied): the defaults in memory,
+// the failure said once (a hold only 5 s after the start), the file kept.
+// Once it is free the stored record comes in, with the changes made
+// meanwhile (label 2 renamed, a countdown started and paused; Sound, whose
+// write failed, is none); then, in the row's order: a tick (T), the label
+// editor opened before closes untouched (L), Stundensignal (H), Daueralarm
+// (D), Sound (S), minimiert starten (M), mit Windows starten (W).
+TEST(HeldAtStart, StoredRecordTakenWithTheChangesMadeMeanwhile) {
+    const std::string labels = "Alarmzeit 3    Alarmzeit 4    Countdown      Stoppuhr       ";
+    const std::string stored = "jjt071500f000000f000000f000000tfWecken         Alarmzeit 2    " + labels + "t000000300t";
+    const std::string set = "nnt071500f000000f000000f000000ftWecken         Alarmzeit 2    " + labels + "t000000300f";
+    // clang-format off
+    const struct { FileError start; std::vector<int> said; bool meanwhile; const char *order, *shown; std::string after; } rows[] = {
+        {FileError::SharingViolation, {0, 0, 1, 0}, false, "TLHDSMW", "01000 07:15:00", set},
+        {FileError::SharingViolation, {0, 0, 1, 0}, false, "LHDSMW", "01000 07:15:00", set},
+        {FileError::AccessDenied, {1, 0, 0, 0}, true, "HLDSMW", "01100 07:15:00",
+         "njt071500f000000f000000f000000ftWecken         Kaffee         " + labels + "f000000300f"},
+    };
+    // clang-format on
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.order);
+        Rig r;
+        r.store.file = stored;
+        if (row.start == FileError::SharingViolation) r.store.holdFor = 1000;
+        else r.store.refuse = row.start;
+        StartFrom(r.m, r.file.Load(), r.mono);
+        const auto user = [&](const std::function<Effects()>& command) { return UserCommand(r.m, r.file, command); };
+        if (row.meanwhile) {
+            user([&] { return Sound(r.m, r.file); });
+            user([&] { return TakeLabels(r.m, r.file, {r.m.labels[0], "Kaffee", r.m.labels[2], r.m.labels[3], r.m.labels[4]}); });
+            user([&] { return r.Start(4, "", "", "90"); }), user([&] { return r.Extra1(); });
+        }
+        EXPECT_EQ(Checks(r.m.options) + r.m.labels[0], "11000Alarmzeit 1    ");
+        std::vector<int> said;
+        for (const int ms : {1000, 4999, 5000, 6000})
+            said.push_back(CountOf(CatchUpStoredRecord(r.m, r.file, r.mono + ms), Step::FileFailed));
+        EXPECT_EQ(said, row.said);
+        EXPECT_EQ(r.Bytes(), stored);
+        r.store.holdFor = 0, r.store.refuse = FileError::None;
+        std::array<std::string, 5> opened;
+        std::copy_n(r.m.labels.begin(), 5, opened.begin());
+        const std::map<char, std::function<Effects()>> acts = {
+            {'L', [&] { return TakeLabels(r.m, r.file, LabelsFromEditor(r.m, opened, opened)); }},
+            {'H', [&] { return Stundensignal(r.m, r.file); }}, {'D', [&] { return Daueralarm(r.m, r.file); }},
+            {'S', [&] { return Sound(r.m, r.file); }}, {'M', [&] { return MinimiertStarten(r.m, r.file); }},
+            {'W', [&] { return MitWindowsStarten(r.m, r.file, r.registry, "C:\\H.exe"); }}};
+        for (const char c : std::string(row.order))
+            EXPECT_TRUE((c == 'T' ? CatchUpStoredRecord(r.m, r.file, r.mono + 7000) : user(acts.at(c))).steps.empty()) << c;
+        EXPECT_EQ(r.Bytes(), row.after);
+        EXPECT_EQ(Checks(r.m.options) + " " + r.View().alarmOverview[0] + (r.m.timers.minimiseOnFirstPaint ? " hides" : ""),
+                  row.shown);
     }
 }
 

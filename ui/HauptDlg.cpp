@@ -89,11 +89,10 @@ bool HauptDlg::OnInitDialog() {
     m_whiteBrush = SolidBrush(kWhite);
     CreateFonts();
 
-    const SettingsFile::StartupResult loaded = m_file.Load();
-    ApplyStartStates(m_model, loaded.record);
-    Effects effects;
-    if (loaded.error != FileError::None) effects.steps.push_back({Step::FileFailed, {}, 0, loaded.error});
-    Apply(effects);
+    // One try: a file held at logon is read again at the ticks. Its failure
+    // is said by the first tick, so the clock runs while the box is open.
+    StartFrom(m_model, m_file.Load(), MonotonicMilliseconds());
+    Apply({});
 
     // The display tick runs only while the stopwatch counts.
     Wnd().SetTimer(kTickTimer, static_cast<unsigned>(UntilNextTickMs(WallClockMilliseconds())));
@@ -319,6 +318,7 @@ bool HauptDlg::HasFocus() const {
 
 void HauptDlg::OnTimer(unsigned timerId) {
     if (timerId == kTickTimer) {
+        Apply(CatchUpStoredRecord(m_model, m_file, MonotonicMilliseconds()));
         const TickResult r = SecondTick(m_model, m_file, WallClockMilliseconds(), MonotonicMilliseconds(), ToLocalTime);
         Wnd().SetTimer(kTickTimer, static_cast<unsigned>(r.nextTickInMs));
         Apply(r.effects);

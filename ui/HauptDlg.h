@@ -10,6 +10,7 @@
 #include "engine/Commands.h"
 #include "engine/Layout.h"
 #include "engine/MainView.h"
+#include "engine/StoredRecord.h"
 #include "engine/TrayTip.h"
 #include "model/SettingsFile.h"
 #include "platform/Dialog.h"
@@ -74,17 +75,22 @@ private:
     void OnAlarmzeit4() { Apply(SelectSlot(m_model, SlotSelector::Alarm4)); }
     void OnCountdown() { Apply(SelectSlot(m_model, SlotSelector::Countdown)); }
     void OnStoppuhr() { Apply(SelectSlot(m_model, SlotSelector::Stopwatch)); }
-    void OnStart() { Apply(Start(m_model, m_file, SelectedEntry(), MonotonicMilliseconds())); }
-    void OnStopp() { Apply(Stopp(m_model, m_file, MonotonicMilliseconds())); }
-    void OnZusatzfunktion1() { Apply(Zusatzfunktion1(m_model, m_file, MonotonicMilliseconds())); }
-    void OnZusatzfunktion2() { Apply(Zusatzfunktion2(m_model, m_file, MonotonicMilliseconds())); }
-    void OnAlarmAus() { Apply(AlarmAus(m_model, m_file)); }
+    // A command that may write the settings file, through the stored record's bookkeeping.
+    template <typename Decision>
+    void Command(Decision decision) { Apply(UserCommand(m_model, m_file, decision)); }
+    void OnStart() { Command([this] { return Start(m_model, m_file, SelectedEntry(), MonotonicMilliseconds()); }); }
+    void OnStopp() { Command([this] { return Stopp(m_model, m_file, MonotonicMilliseconds()); }); }
+    void OnZusatzfunktion1() { Command([this] { return Zusatzfunktion1(m_model, m_file, MonotonicMilliseconds()); }); }
+    void OnZusatzfunktion2() { Command([this] { return Zusatzfunktion2(m_model, m_file, MonotonicMilliseconds()); }); }
+    void OnAlarmAus() { Command([this] { return AlarmAus(m_model, m_file); }); }
     void OnTrayMinimieren() { Apply(TrayMinimieren(m_model)); }
-    void OnSound() { Apply(Sound(m_model, m_file)); }
-    void OnDaueralarm() { Apply(Daueralarm(m_model, m_file)); }
-    void OnStundensignal() { Apply(Stundensignal(m_model, m_file)); }
-    void OnMinimiertStarten() { Apply(MinimiertStarten(m_model, m_file)); }
-    void OnMitWindowsStarten() { Apply(MitWindowsStarten(m_model, m_file, m_runValue, ModuleFileName())); }
+    void OnSound() { Command([this] { return Sound(m_model, m_file); }); }
+    void OnDaueralarm() { Command([this] { return Daueralarm(m_model, m_file); }); }
+    void OnStundensignal() { Command([this] { return Stundensignal(m_model, m_file); }); }
+    void OnMinimiertStarten() { Command([this] { return MinimiertStarten(m_model, m_file); }); }
+    void OnMitWindowsStarten() {
+        Command([this] { return MitWindowsStarten(m_model, m_file, m_runValue, ModuleFileName()); });
+    }
     void OnBeschriftung();
     void OnInfo();
     bool OnSysCommand(unsigned command, LParam);

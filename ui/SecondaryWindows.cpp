@@ -10,8 +10,11 @@ namespace hv {
 void HauptDlg::OnBeschriftung() {
     BeschriftungDlg editor;
     for (std::size_t i = 0; i < kEditableLabels; ++i) editor.Labels()[i] = m_model.labels[i];
+    const auto opened = editor.Labels();
     editor.DoModal(Wnd());
-    const Effects effects = TakeLabels(m_model, m_file, editor.Labels());
+    // The ticks go on meanwhile and may take the stored record.
+    const Effects effects = UserCommand(
+        m_model, m_file, [&] { return TakeLabels(m_model, m_file, LabelsFromEditor(m_model, opened, editor.Labels())); });
     // The whole window repaints, erased first, so a shorter label leaves nothing behind.
     Wnd().Invalidate(true);
     Wnd().Update();

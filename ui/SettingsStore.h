@@ -1,6 +1,6 @@
 #pragma once
 // The settings record's bytes in the file on disk: each access one
-// exclusive open ... close sequence through the platform's file object.
+// open ... close sequence through the platform's file object.
 #include <string>
 
 #include "model/ByteStore.h"

@@ -55,8 +55,12 @@ FileError File::Open(const std::string& path, unsigned mode) {
     // Without kCreate the file must exist and is never truncated: the
     // settings file is patched field by field in place.
     const DWORD disposition = (mode & kCreate) ? CREATE_ALWAYS : OPEN_EXISTING;
-    // Share mode 0: the file is ours alone while it is open.
-    const HANDLE h = CreateFileA(path.c_str(), access, 0, nullptr, disposition, FILE_ATTRIBUTE_NORMAL, nullptr);
+    // An open fails while another handle's share mode refuses our access, or
+    // ours refuses the access another handle has: a reader shares reading and
+    // writing, so only a holder that shares nothing (or not reading) keeps it
+    // out; a writer shares reading only, so two writes never interleave.
+    const DWORD share = (mode & kWrite) ? FILE_SHARE_READ : FILE_SHARE_READ | FILE_SHARE_WRITE;
+    const HANDLE h = CreateFileA(path.c_str(), access, share, nullptr, disposition, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (h == INVALID_HANDLE_VALUE) return LastFileError();
     m_handle = reinterpret_cast<std::uintptr_t>(h);
     return FileError::None;
