@@ -11,7 +11,11 @@ std::int64_t SecondsToCountOff(std::optional<std::int64_t>& countedUpToMs, std::
         if (!startedMs) return 1;
         // Rounded up: the end stays within the last second before N.
         const std::int64_t late = nowMs - *startedMs - kEarlyTickToleranceMs;
-        return std::max<std::int64_t>(1, late <= 0 ? 0 : (late + 999) / 1000);
+        const std::int64_t n = std::max<std::int64_t>(1, late <= 0 ? 0 : (late + 999) / 1000);
+        // Counted on from the start's phase, not the late tick's: the rest
+        // would end up to a second after N.
+        if (n > 1) countedUpToMs = *startedMs + (n - 1) * 1000 + kEarlyTickToleranceMs;
+        return n;
     }
     // Never negative: a nested tick may already have counted past an outer
     // one that reads the clock later.

@@ -75,7 +75,9 @@ void ExamineSecond(MainModel& m, SettingsFile& file, const LocalTime& t, bool la
         RingAlarm(m, k, r.effects);
     }
     if (lastOfTick) StepCountdown(m, file, monoMs, r.effects);
-    if (m.options.hourlySignal && t.minute == 0 && t.second == 0) HourlySignal(m, r.effects);
+    if (!m.options.hourlySignal || t.minute != 0 || t.second != 0) return;
+    ++r.hours;
+    HourlySignal(m, r.effects);
 }
 
 }  // namespace

@@ -31,6 +31,7 @@ struct TickResult {
     // Per alarm slot: how often it rang, and how many of its times were said
     // missed instead.
     std::array<int, kAlarmSlotCount> rang{}, missed{};
+    int hours = 0;  // full hours signalled
 };
 
 // Every wall-clock second since the last tick, each once, marked examined

@@ -1,10 +1,7 @@
 #pragma once
-// Calendar arithmetic, Berlin's local time, and a window timer delivered as
-// Windows delivers it.
-#include <algorithm>
+// Calendar arithmetic, and local time in Berlin and the Azores.
 #include <cstdint>
 #include <ctime>
-#include <random>
 
 #include "model/LocalTime.h"
 
@@ -43,26 +40,5 @@ inline hv::LocalTime BerlinTime(std::int64_t s) { return EuZoneTime(s, 3600); }
 // Atlantic/Azores, whose spring skip crosses midnight (Saturday 23:59:59 to
 // Sunday 01:00:00) and whose autumn repeats 00:00-00:59.
 inline hv::LocalTime AzoresTime(std::int64_t s) { return EuZoneTime(s, -3600); }
-
-// A window timer: due on the first 15.625 ms clock tick at or after the
-// time asked for, its message taken 0-16 ms later, and held back while the
-// loop is busy (a busy spell delivers one message at its end). In µs.
-class WindowsTimer {
-public:
-    explicit WindowsTimer(std::uint64_t seed) : m_random(seed) {}
-    void Arm(std::int64_t nowUs, std::int64_t periodMs) {
-        const std::int64_t due = nowUs + periodMs * 1000;
-        m_dueUs =
-            (due + kTickUs - 1) / kTickUs * kTickUs + std::uniform_int_distribution<std::int64_t>(0, 16000)(m_random);
-    }
-    void BusyUntil(std::int64_t us) { m_busyUntilUs = std::max(m_busyUntilUs, us); }
-    bool Busy(std::int64_t nowUs) const { return nowUs < m_busyUntilUs; }
-    std::int64_t NextDeliveryUs() const { return std::max(m_dueUs, m_busyUntilUs); }
-
-private:
-    static constexpr std::int64_t kTickUs = 15625;
-    std::mt19937_64 m_random;
-    std::int64_t m_dueUs = 0, m_busyUntilUs = 0;
-};
 
 }  // namespace hvtest

@@ -97,6 +97,10 @@ private:
     void Command(const std::string& what, const Effects& e) {
         last = what, ++counts.commands;
         Apply(e);
+        const CountdownState& c = m->timers.countdown;
+        if (!c.active) m_countdownDue.reset();
+        else if (!m_counting) m_countdownDue = m_mono + ((c.hours * 60LL + c.minutes) * 60 + c.seconds) * 1000;
+        m_counting = c.active;
         m_store.holdFor = 0, m_store.refuse = FileError::None;  // the other program lets go
     }
     template <typename F>
@@ -118,6 +122,7 @@ private:
         }
         if (open == 4 && Pick(0, 3)) e.hours = e.minutes = "";  // seconds, to see it end
         const Effects done = hv::Start(*m, m_file, e, m_mono);
+        if (open == 4) m_counting = false;  // a new countdown
         // Armed anew: its time comes from the first second not yet examined.
         if (open >= 0 && open < 4 && !done.Has(hv::Step::Message) && !done.Has(hv::Step::FileFailed))
             m_seen[static_cast<std::size_t>(open)].reset();
@@ -139,6 +144,7 @@ private:
     void SetClock() {  // by 1 s to 2.8 h, either way
         const std::int64_t by =
             (Pick(0, 1) ? 1 : -1) * static_cast<std::int64_t>(std::exp(Pick(0, 920) / 100.0)) * 1000;
+        m_countdownDue.reset();  // its tick comes at once, and the phase changes
         m_wallOffset += by, ++counts.clockSets, last = "clock set by " + std::to_string(by / 1000) + " s";
         Tick();
     }
@@ -156,9 +162,12 @@ private:
     // day came on the local clock, shown or skipped, but not again in the
     // hour that autumn repeats; rung when the tick catches up (a minute at
     // most) or at the tick's own second, else said missed.
-    void Expect(std::int64_t now, std::array<int, 4>& ring, std::array<int, 4>& said) {
+    int Expect(std::int64_t now, std::array<int, 4>& ring, std::array<int, 4>& said) {
         const bool fresh = !m_lastTick || now < *m_lastTick;  // a start, or the clock set back by hand
         const bool gap = !fresh && now - *m_lastTick > 60;
+        int hours = 0;  // the full hours shown in the seconds caught up
+        for (std::int64_t s = gap || fresh ? now : *m_lastTick + 1; s <= now && m->options.hourlySignal; ++s)
+            hours += Local(s) % 3600 == 0;
         for (std::size_t k = 0; k < 4; ++k) {
             const AlarmSlot& a = m->timers.alarms[k];
             if (!a.active || TargetSecond(a) < 0) {
@@ -174,13 +183,24 @@ private:
             }
         }
         m_lastTick = now;
+        return hours;
     }
     void Tick() {
         ++counts.ticks;
         const bool wasRinging = m->timers.countdown.ringing;
         std::array<int, 4> ring{}, said{};
-        Expect(Wall() / 1000, ring, said);
+        const int hours = Expect(Wall() / 1000, ring, said);
         const TickResult r = SecondTick(*m, m_file, Wall(), m_mono, m_zone);
+        Fail(r.hours != hours, "full hours signalled " + std::to_string(r.hours) + ", not " + std::to_string(hours));
+        // A countdown of N s ends N - 1 to N s after its Start or resume (a
+        // tick may come 16 ms late), later only when its tick waited for a
+        // busy loop or a sleep.
+        if (m_countdownDue && !m->timers.countdown.active) {
+            const std::int64_t late = m_mono - *m_countdownDue;
+            Fail(late < -1000 - 40 || (late > 40 && !m_busy), "countdown ended " + std::to_string(late) + " ms late");
+            m_countdownDue.reset();
+        }
+        m_counting = m->timers.countdown.active;
         int sounds = 0;
         for (const hv::Step& s : r.effects.steps) sounds += s.text == kAlarmSound;
         for (std::size_t k = 0; k < 4; ++k) {
@@ -192,7 +212,8 @@ private:
         }
         const int rang = ring[0] + ring[1] + ring[2] + ring[3];
         Fail(m->options.sound && (sounds < rang || sounds > rang + 1), "alarm sounds " + std::to_string(sounds));
-        m_nextTick = m_mono + r.nextTickInMs + Pick(0, 16);
+        // Due on the first 15.625 ms clock tick after the period, taken 0-16 ms later.
+        m_nextTick = ((m_mono + r.nextTickInMs) * 1000 + 15624) / 15625 * 15625 / 1000 + Pick(0, 16);
         counts.countdownEnds += r.effects.Has(hv::Step::UpdateTrayIcon) || m->timers.countdown.ringing != wasRinging;
         counts.broughtBack += CountOf(r.effects, hv::Step::BringBack);
         Apply(r.effects);
@@ -202,7 +223,7 @@ private:
         last = (ms < 0 ? "busy " : "time +") + std::to_string(std::abs(ms)) + " ms";
         counts.hours += static_cast<double>(std::abs(ms)) / 3.6e6;
         const std::int64_t until = m_mono + std::abs(ms);
-        if (ms < 0) m_mono = until, Tick();
+        if (ms < 0) m_mono = until, m_busy = true, Tick(), m_busy = false;
         while (m_nextTick <= until) m_mono = m_nextTick, Tick();
         m_mono = until;
         std::erase_if(m_runs, [&](std::uint64_t run) { return !m->timers.stopwatch.Count(run, m_mono); });
@@ -213,7 +234,7 @@ private:
         m_store.holdFor = 0, m_store.refuse = FileError::None;
         m = std::make_unique<MainModel>();
         ApplyStartStates(*m, m_file.Load().record);
-        m_lastTick.reset(), m_said = 0;
+        m_lastTick.reset(), m_said = 0, m_countdownDue.reset(), m_counting = false;
         m_runs.clear(), m_displayTick = false, m_nextTick = m_mono + UntilNextTickMs(Wall());
         Apply(Paint(*m));
     }
@@ -277,7 +298,8 @@ private:
     std::array<std::optional<std::int64_t>, 4> m_seen;  // per alarm, the local clock looked at
     long m_said = 0;                                // times said missed since the notice was acknowledged
     std::pair<std::int64_t, std::int64_t> m_hour{1, 0};  // a UTC hour and its local start
-    bool m_wasRinging = false;
+    bool m_wasRinging = false, m_busy = false, m_counting = false;
+    std::optional<std::int64_t> m_countdownDue;  // when the counting countdown should end
     MemoryStore m_store;
     SettingsFile m_file{m_store};
     FakeRegistry m_registry;
