@@ -1,10 +1,12 @@
 #pragma once
-// The one-second timer's round as the window runs it: the tick's decision,
-// the timer set anew, then the effects performed. A modal step (the hourly
+// The one-second timer's round as the window runs it: the settings file read
+// again while its record is unread, the tick's decision, the timer set anew,
+// then the effects performed. A modal step (the hourly
 // box) runs further rounds inside its own message loop; they must find the
 // seconds of the round that opened it already examined.
 #include <cstdint>
 
+#include "engine/StoredRecord.h"
 #include "engine/Tick.h"
 
 namespace hv {
@@ -18,7 +20,7 @@ public:
     virtual std::int64_t MonoMs() const = 0;
     virtual LocalTime Local(std::int64_t epochSeconds) const = 0;
     virtual void SetTickTimer(std::int64_t inMs) = 0;
-    virtual void Perform(const Effects& effects) = 0;
+    virtual void Apply(const Effects& effects) = 0;
 };
 
 void RunSecondTick(MainModel& m, SettingsFile& file, TickWindow& window);

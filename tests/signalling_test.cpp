@@ -155,7 +155,7 @@ TEST(Tick, TicksInsideTheHourlyBoxSignalTheHourOnce) {
         std::int64_t MonoMs() const override { return r.mono; }
         LocalTime Local(std::int64_t s) const override { return CivilTime(s); }
         void SetTickTimer(std::int64_t) override { walls.erase(walls.begin()); }
-        void Perform(const Effects& e) override {
+        void Apply(const Effects& e) override {
             boxes += CountOf(e, Step::HourlyBox);
             while (CountOf(e, Step::HourlyBox) && !walls.empty()) RunSecondTick(r.m, r.file, *this);
         }

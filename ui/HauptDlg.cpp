@@ -316,12 +316,11 @@ bool HauptDlg::HasFocus() const {
     return focus.IsValid() && (focus == Wnd() || Wnd().Item(focus.ControlId()) == focus);
 }
 
+void HauptDlg::SetTickTimer(std::int64_t inMs) { Wnd().SetTimer(kTickTimer, static_cast<unsigned>(inMs)); }
+
 void HauptDlg::OnTimer(unsigned timerId) {
     if (timerId == kTickTimer) {
-        Apply(CatchUpStoredRecord(m_model, m_file, MonotonicMilliseconds()));
-        const TickResult r = SecondTick(m_model, m_file, WallClockMilliseconds(), MonotonicMilliseconds(), ToLocalTime);
-        Wnd().SetTimer(kTickTimer, static_cast<unsigned>(r.nextTickInMs));
-        Apply(r.effects);
+        RunSecondTick(m_model, m_file, *this);
     } else if (timerId == kDisplayTimer) {
         Apply(DisplayTick(m_model));
     }

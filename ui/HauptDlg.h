@@ -10,6 +10,7 @@
 #include "engine/Commands.h"
 #include "engine/Layout.h"
 #include "engine/MainView.h"
+#include "engine/TickCycle.h"
 #include "engine/StoredRecord.h"
 #include "engine/TrayTip.h"
 #include "model/SettingsFile.h"
@@ -29,7 +30,7 @@ constexpr unsigned WM_TRAYNOTIFY = 0x8000 + 100;  // WM_APP + 100
 // The property by which a second copy of the program finds this window.
 constexpr const char* kMainWindowMark = "Horovant.Hauptfenster";
 
-class HauptDlg : public Dialog {
+class HauptDlg : public Dialog, private TickWindow {
 public:
     HauptDlg();
     ~HauptDlg() override;
@@ -52,8 +53,12 @@ private:
     void AddAboutToSystemMenu();
     void CreateFonts();
     BaseUnits Units() const;
-    // The effects in order, the view, the labels, the focus.
-    void Apply(const Effects& effects);
+    // The view, the effects in order, the labels, the focus.
+    void Apply(const Effects& effects) override;
+    std::int64_t WallMs() const override { return WallClockMilliseconds(); }
+    std::int64_t MonoMs() const override { return MonotonicMilliseconds(); }
+    LocalTime Local(std::int64_t epochSeconds) const override { return ToLocalTime(epochSeconds); }
+    void SetTickTimer(std::int64_t inMs) override;
     void ApplyView();
     void Perform(const Step& step);
     void PaintMinimisedIcon();
