@@ -380,7 +380,10 @@ case_options_restart_and_autostart() {
 # installers often write it. config.dat there held by another program while
 # the user changes an option and arms an alarm: a message for each, naming
 # the file by its full path; the box keeps its mark and the file its bytes.
-# Once the file is free, the next change is written.
+# Once the file is free, the next change is written. Held while the program
+# starts, the file leaves the window on the defaults until it is free (within
+# 5 s, so nothing is said); then the stored record shows, and the label editor
+# closed and the boxes toggled keep every stored byte but the boxes'.
 case_held_settings_file() {
   local dir data="$WINEPREFIX/drive_c/Horovant-Daten" file holder up key='HKLM\Software\VeltranoSoftware\Horovant'
   dir=$(install_dir Horovant-Programm)
@@ -413,6 +416,28 @@ case_held_settings_file() {
   expect_stored "bytes kept" "$data/config.dat" 0 "$DEFAULT_RECORD"
   act click 1022 # Sound, once the file is free
   expect_stored "written once free" "$data/config.dat" 30 ft
+  close_by
+  local at stored
+  at=$(date -d '+12 hours' +%H%M%S) # never rings during the case
+  stored="t${at}f000000f000000f000000tfWecken         ${LABELS:15}f000000000"
+  printf '%s' "jj${stored}t" >"$data/config.dat"
+  (exec wine "$HV_DRIVER" hold "$file" 60000 </dev/null >"$HV_TMP/hold.out" 2>>"$HV_TMP/wine.log") &
+  holder=$!
+  eventually 40 grep -q held "$HV_TMP/hold.out" || fail_because "could not hold $file at the start"
+  wine reg add "$key" /v ProductDir /d "$(winpath "$data")" /f </dev/null >/dev/null 2>&1
+  start_and_wait "$dir"
+  up=$?
+  kill "$holder" && wait "$holder" 2>/dev/null
+  wine reg delete "$key" /f </dev/null >/dev/null 2>&1
+  ((up == 0)) || return
+  eventually 20 is 1040 check 0 || fail_because "the stored record did not come in once the file was free"
+  looks Horovant "stored record" "window shown 1" "1012 text ${at:0:2}:${at:2:2}:${at:4:2}" "1023 check 1" "1025 check 1"
+  act click 1041 # Beschriftung
+  drv_expect "editor opens" found wait-window "$EDITOR" 20000
+  act esc "$EDITOR"
+  drv_expect "editor closes" gone wait-gone "$EDITOR" 20000
+  for id in 1040 1022 1023 1025 1053; do act click "$id"; done # Daueralarm, Sound, Stundensignal, minimiert, Windows
+  expect_stored "the stored record with the boxes toggled" "$data/config.dat" 0 "nn${stored:0:28}ft${stored:30}f"
   close_by
 }
 

@@ -24,14 +24,13 @@ SlotSelector SelectorOfSlot(int index) {
 void ApplyStartStates(MainModel& m, const SettingsRecord& record) {
     for (int i = 0; i < kLabelCount; ++i) m.labels[static_cast<std::size_t>(i)] = record.Label(i);
     for (int k = 0; k < kAlarmSlotCount; ++k) {
+        if (!record.AlarmArmed(k)) continue;
         AlarmSlot& slot = m.timers.alarms[static_cast<std::size_t>(k)];
-        // A stored record taken after the start may leave a slot unarmed.
-        slot.active = record.AlarmArmed(k);
-        if (!slot.active) continue;
         const auto time = record.AlarmTime(k);
         slot.hourText = time[0];
         slot.minuteText = time[1];
         slot.secondText = time[2];
+        slot.active = true;
     }
     m.options.autostart = record.Autostart();
     m.options.startMinimized = record.StartMinimized();
