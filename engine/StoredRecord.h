@@ -12,6 +12,7 @@
 // paused or stopped, labels renamed in the editor all hold against the
 // stored record; an option box or an alarm's Start whose write failed left
 // the model as it was and changed nothing.
+#include <array>
 #include <bitset>
 #include <cstdint>
 #include <functional>
@@ -42,7 +43,8 @@ void StartFrom(MainModel& m, const SettingsFile::StartupResult& loaded, std::int
 
 // The record the model stands for: the options, each alarm's flag and time,
 // the labels, the countdown's flag (counting or ringing). The countdown's
-// stored time is not shown anywhere and stays the default here.
+// time is never read back (a countdown does not outlast the program): here
+// it is the default's, and a taken record keeps the stored one.
 std::string RecordOf(const MainModel& m);
 
 // At each tick: reads the stored record while it is unread and merges it.
@@ -50,9 +52,10 @@ std::string RecordOf(const MainModel& m);
 // it has been held kHeldReportAfterMs since the start, and then once.
 Effects CatchUpStoredRecord(MainModel& m, SettingsFile& file, std::int64_t monoMs);
 
-// Every user command that may write the file: it acts on what the window
-// shows; while the stored record is unread, what it changed is the user's,
-// and the record is tried once more afterwards (its failure said by ticks).
+// Every user command that may write the file. It acts on what the window
+// shows, so the record is tried only afterwards (a click on a box meant the
+// mark it saw turned over, not the stored one); while the record is unread,
+// what the command changed is the user's. A failed try is said by the ticks.
 Effects UserCommand(MainModel& m, SettingsFile& file, const std::function<Effects()>& command);
 
 // The labels the editor hands back: one it left as it opened with gives way
