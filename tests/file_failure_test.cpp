@@ -100,20 +100,20 @@ TEST(FailedWrite, ReportedOnceAndTheFileKeepsItsBytes) {
 
 // The start finds the user's file held (or denied): the defaults in memory,
 // the failure said once (a hold only 5 s after the start), the file kept.
-// Once it is free the stored record comes in, with the changes made
-// meanwhile (label 2 renamed, a countdown started and paused; Sound, whose
-// write failed, is none); then, in the row's order: a tick (T), the label
-// editor opened before closes untouched (L), Stundensignal (H), Daueralarm
-// (D), Sound (S), minimiert starten (M), mit Windows starten (W).
+// Once it is free (alarm 1 selected) the stored record comes in, with the
+// changes made meanwhile (label 2 renamed, a countdown started and paused;
+// Sound, whose write failed, is none); then, in the row's order: a tick (T),
+// the label editor opened before closes untouched (L), Stundensignal (H),
+// Daueralarm (D), Sound (S), minimiert starten (M), mit Windows starten (W).
 TEST(HeldAtStart, StoredRecordTakenWithTheChangesMadeMeanwhile) {
     const std::string labels = "Alarmzeit 3    Alarmzeit 4    Countdown      Stoppuhr       ";
     const std::string stored = "jjt071500f000000f000000f000000tfWecken         Alarmzeit 2    " + labels + "t000000300t";
     const std::string set = "nnt071500f000000f000000f000000ftWecken         Alarmzeit 2    " + labels + "t000000300f";
     // clang-format off
     const struct { FileError start; std::vector<int> said; bool meanwhile; const char *order, *shown; std::string after; } rows[] = {
-        {FileError::SharingViolation, {0, 0, 1, 0}, false, "TLHDSMW", "01000 07:15:00", set},
-        {FileError::SharingViolation, {0, 0, 1, 0}, false, "LHDSMW", "01000 07:15:00", set},
-        {FileError::AccessDenied, {1, 0, 0, 0}, true, "HLDSMW", "01100 07:15:00",
+        {FileError::SharingViolation, {0, 0, 1, 0}, false, "TLHDSMW", "01000 07:15:00 Stopp", set},
+        {FileError::SharingViolation, {0, 0, 1, 0}, false, "LHDSMW", "01000 07:15:00 Stopp", set},
+        {FileError::AccessDenied, {1, 0, 0, 0}, true, "HLDSMW", "01100 07:15:00 Stopp",
          "njt071500f000000f000000f000000ftWecken         Kaffee         " + labels + "f000000300f"},
     };
     // clang-format on
@@ -136,7 +136,7 @@ TEST(HeldAtStart, StoredRecordTakenWithTheChangesMadeMeanwhile) {
             said.push_back(CountOf(CatchUpStoredRecord(r.m, r.file, r.mono + ms), Step::FileFailed));
         EXPECT_EQ(said, row.said);
         EXPECT_EQ(r.Bytes(), stored);
-        r.store.holdFor = 0, r.store.refuse = FileError::None;
+        r.Select(0), r.store.holdFor = 0, r.store.refuse = FileError::None;
         std::array<std::string, 5> opened;
         std::copy_n(r.m.labels.begin(), 5, opened.begin());
         const std::map<char, std::function<Effects()>> acts = {
@@ -147,8 +147,9 @@ TEST(HeldAtStart, StoredRecordTakenWithTheChangesMadeMeanwhile) {
         for (const char c : std::string(row.order))
             EXPECT_TRUE((c == 'T' ? CatchUpStoredRecord(r.m, r.file, r.mono + 7000) : user(acts.at(c))).steps.empty()) << c;
         EXPECT_EQ(r.Bytes(), row.after);
-        EXPECT_EQ(Checks(r.m.options) + " " + r.View().alarmOverview[0] + (r.m.timers.minimiseOnFirstPaint ? " hides" : ""),
-                  row.shown);
+        const MainView v = r.View();
+        EXPECT_EQ(Checks(v.checks) + " " + v.alarmOverview[0] + (v.stop.enabled ? " Stopp" : "") +
+                      (r.m.timers.minimiseOnFirstPaint ? " hides" : ""), row.shown);
     }
 }
 
