@@ -397,6 +397,14 @@ case_held_settings_file() {
   ((up == 0)) || return
   expect_stored "settings in ProductDir" "$data/config.dat" 0 "$DEFAULT_RECORD"
   [[ -e $dir/config.dat ]] && fail_because "config.dat written beside the exe"
+  # A program that only reads it, sharing it, is no obstacle; one that shares nothing is.
+  (exec wine "$HV_DRIVER" hold "$file" 60000 read </dev/null >"$HV_TMP/read.out" 2>>"$HV_TMP/wine.log") &
+  holder=$!
+  eventually 40 grep -q held "$HV_TMP/read.out" || fail_because "could not read $file: '$(cat "$HV_TMP/read.out")'"
+  act click 1023 && expect_stored "written while read" "$data/config.dat" 0 nj # Stundensignal
+  act click 1023 && expect_stored "written back while read" "$data/config.dat" 0 nn
+  expect "no message while read" "$(drv answer 1000)" "no message box"
+  kill "$holder" && wait "$holder" 2>/dev/null
   (exec wine "$HV_DRIVER" hold "$file" 60000 </dev/null >"$HV_TMP/hold.out" 2>>"$HV_TMP/wine.log") &
   holder=$!
   # Wine may take long to start a process on a busy machine.

@@ -351,8 +351,11 @@ int cmdGdi() {
 
 // Holds a file open without sharing, as another program can: every open by
 // someone else fails meanwhile.
+// Without sharing, as a virus scanner may; "read": reading, sharing both ways, as a sync client.
 int cmdHold() {
-    HANDLE h = CreateFileA(arg(2), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    const bool read = g_argc > 4 && std::string(arg(4)) == "read";
+    HANDLE h = CreateFileA(arg(2), read ? GENERIC_READ : GENERIC_READ | GENERIC_WRITE,
+                           read ? FILE_SHARE_READ | FILE_SHARE_WRITE : 0, nullptr, OPEN_EXISTING, 0, nullptr);
     if (h == INVALID_HANDLE_VALUE) throw Fail{"failed"};
     print("held");
     std::fflush(stdout);
