@@ -89,7 +89,7 @@ Tally Rings(long ticks, std::uint64_t seed, bool ours) {
             target[k] = now + pick.Uniform(1, 8);
             rings[k] = 0;
             const hv::LocalTime at = bench::UtcTime(target[k]);
-            a = {true, false, hv::TwoDigits(at.hour), hv::TwoDigits(at.minute), hv::TwoDigits(at.second)};
+            a = {true, false, hv::TwoDigits(at.hour), hv::TwoDigits(at.minute), hv::TwoDigits(at.second), {}};
         }
         loop.MaybeBusy();
     }

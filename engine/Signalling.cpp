@@ -99,7 +99,7 @@ void AcknowledgeRings(MainModel& m, SettingsFile& file, Effects& out) {
 void ReportMissed(MainModel& m, const std::vector<MissedAlarm>& missed, Effects& out) {
     const MissedAlarm* latest = nullptr;
     for (const MissedAlarm& a : missed) {
-        m.timers.missedCount += static_cast<int>(a.count);
+        m.timers.missedCount += a.count;
         if (!latest || a.latestLocal >= latest->latestLocal) latest = &a;
     }
     if (!latest) return;

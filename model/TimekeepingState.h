@@ -78,7 +78,7 @@ struct TimekeepingState {
     bool hourlySignalPending = false;   // "Alarm aus" enabled for an hourly signal
     // Alarm times that passed unrung (a sleep, the clock set forward), not
     // yet acknowledged: how many, and the latest as "label (hh:mm:ss)".
-    int missedCount = 0;
+    std::int64_t missedCount = 0;
     std::string missedLast;
     bool inTray = false;                // window hidden in the notification area
     bool hourlySignalOn = false;        // mirror of "Stundensignal" for the tray tip
