@@ -291,16 +291,19 @@ case_label_editor_and_about() {
 # comes back with the notice and rings on (Daueralarm) until "Alarm aus",
 # which, pressed with the mouse while no slot is selected, disables itself and
 # leaves the focus on the status line; the alarm stays armed for the next
-# day. Then a countdown of three seconds ends the same way. Wine shares the
+# day. Then the clock set forward by 12 minutes over alarm 2: its time is said
+# missed. A countdown of three seconds ends the same way, its notice first,
+# then the missed one again until the next "Alarm aus". Wine shares the
 # machine's clock and zone, so `date` says what the program shows.
 case_alarm_and_countdown_ring() {
-  local dir ahead at hms
+  local dir ahead at hms hms2
   dir=$(install_dir Horovant)
   for ahead in 15 30; do
     at=$(($(date +%s) + ahead))
-    hms=$(date -d "@$at" +%H:%M:%S)
-    printf 'nnt%sf000000f000000f000000tt%s' "${hms//:/}" "${DEFAULT_RECORD:32}" >"$dir/config.dat"
-    start_and_wait "$dir" || return
+    hms=$(date -d "@$at" +%H:%M:%S) hms2=$(date -d "@$((at + 300))" +%H:%M:%S)
+    printf 'nnt%st%sf000000f000000tt%s' "${hms//:/}" "${hms2//:/}" "${DEFAULT_RECORD:32}" >"$dir/config.dat"
+    echo +0 >"$HV_TMP/faketime"
+    HV_FAKETIME=1 start_and_wait "$dir" || return
     (($(date +%s) + 5 < at)) && break # in time for it on a loaded machine?
     app_close
   done
@@ -311,13 +314,17 @@ case_alarm_and_countdown_ring() {
   act click 1018 # Alarm aus
   sleep 2        # no second ring
   looks Horovant "after Alarm aus" "window focus 1020" "1020 text" "1018 on 0" "1022 on 1" "1012 text $hms"
+  echo +720 >"$HV_TMP/faketime"
+  eventually 20 is 1020 text "Alarm verpasst: Alarmzeit 2 ($hms2)" || fail_because "alarm 2 not said missed"
   act click 1008 # the countdown's selector
   act settext 1009 3
   act click 1001 # Start
   eventually 20 is 1020 text "$NOTICE${LABELS:60:15}" || fail_because "no notice of the countdown's end"
   looks Horovant "countdown at its end" "1016 text 00:00:00"
   act click 1018 # Alarm aus
-  looks Horovant "after the countdown" "window focus 1008" "1016 text nicht gesetzt" "1020 text"
+  looks Horovant "after the countdown" "1016 text nicht gesetzt" "1020 text Alarm verpasst: Alarmzeit 2 ($hms2)" "1018 on 1"
+  act click 1018 # Alarm aus, for the missed one
+  looks Horovant "after the missed one" "window focus 1008" "1020 text" "1018 on 0"
   expect_stored "alarm 1 still stored" "$dir/config.dat" 2 "t${hms//:/}"
   close_by
 }

@@ -80,8 +80,13 @@ install_dir() {
 # app_start <install_dir>: starts Horovant.exe from that folder with C:\windows
 # as the current directory, so that a file beside the exe was not put there by
 # the current directory.
+# With HV_FAKETIME set, its wall clock runs $HV_TMP/faketime seconds ahead ("+120"), read every
+# second; the monotonic clock stays true, as when the clock is set by hand.
 app_start() {
-  (cd "$WINEPREFIX/drive_c/windows" && exec wine "$1/Horovant.exe" </dev/null >>"$HV_TMP/app.log" 2>&1) &
+  local fake=()
+  [[ -n ${HV_FAKETIME:-} ]] && fake=(LD_PRELOAD=/usr/lib/x86_64-linux-gnu/faketime/libfaketime.so.1
+    FAKETIME_TIMESTAMP_FILE="$HV_TMP/faketime" FAKETIME_CACHE_DURATION=1 FAKETIME_DONT_FAKE_MONOTONIC=1)
+  (cd "$WINEPREFIX/drive_c/windows" && exec env "${fake[@]}" wine "$1/Horovant.exe" </dev/null >>"$HV_TMP/app.log" 2>&1) &
   HV_APP_PID=$!
 }
 

@@ -244,21 +244,5 @@ TEST(Tick, CountdownEndsBetweenNMinusOneAndNSeconds) {
     }
 }
 
-// Started into the tray; only a button's release brings the window back.
-// Started into the tray; only a button's release brings the window back.
-TEST(Tray, StartMinimisedAndBack) {
-    Rig r;
-    MinimiertStarten(r.m, r.file);
-    MainModel next;
-    ApplyStartStates(next, SettingsRecord::FromBytes(r.Bytes()));
-    std::string steps;
-    for (const unsigned msg : {0u, 0x200u, 0x201u, 0x203u, 0x204u, 0x207u, 0x202u, 0u, 0x205u, 0u}) {
-        const Effects e = msg ? TrayNotify(next, msg) : Paint(next);  // 0: a paint
-        steps += std::to_string(e.steps.size()) + (next.timers.inTray ? "h " : "s ");
-        if (msg == 0x202) TrayMinimieren(next);
-    }
-    EXPECT_EQ(steps, "1h 0h 0h 0h 0h 0h 1s 0h 1s 0s ");
-}
-
 }  // namespace
 }  // namespace hvtest

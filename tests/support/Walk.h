@@ -44,7 +44,7 @@ public:
         const MainView v = ViewOf(*m);
         const int r = Pick(0, 99);
         // clang-format off
-        if (m->timers.inTray) r < 80 ? Advance(Duration()) : Command("tray notify", TrayNotify(*m, kMouse[Pick(0, 5)]));
+        if (m->timers.inTray) r < 80 ? Advance(Duration()) : TrayMouse(kMouse[Pick(0, 5)]);
         else if (const int k = Pick(0, 5); r < 12) Command("select " + std::to_string(k), SelectSlot(*m, SelectorOfSlot(k)));
         else if (r < 26) StartEntry(v.openEntrySlot, v.start.enabled);
         else if (r < 31) Click(v.stop.enabled, "Stopp", [&] { return Stopp(*m, m_file, m_mono); });
@@ -127,6 +127,10 @@ private:
         if (open >= 0 && open < 4 && !done.Has(hv::Step::Message) && !done.Has(hv::Step::FileFailed))
             m_seen[static_cast<std::size_t>(open)].reset();
         Command("Start " + e.hours + "|" + e.minutes + "|" + e.seconds, done);
+    }
+    void TrayMouse(unsigned msg) {  // only a button's release brings the window back
+        Command("tray notify " + std::to_string(msg), TrayNotify(*m, msg));
+        Fail(m->timers.inTray == (msg == kLButtonUp || msg == kRButtonUp), "tray icon and " + last);
     }
     Effects Acknowledged(const Effects& e) {  // nothing rang: the missed alarms' notice is acknowledged
         if (!m_wasRinging) m_said = 0;
