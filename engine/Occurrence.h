@@ -1,16 +1,12 @@
 #pragma once
 // When a daily time of day comes, on a local clock that skips an hour in
-// spring and repeats one in autumn. Local times are counted as seconds of the
-// local calendar (days since 1970-01-01 times 86400 plus the second of the
-// day): an hour that summer time skips is a jump in that count, the repeated
-// hour a step back, wherever midnight falls.
+// spring and repeats one in autumn, counted in seconds of the local calendar
+// (LocalSeconds).
 #include <cstdint>
 
-#include "model/LocalTime.h"
+#include "model/Calendar.h"
 
 namespace hv {
-
-std::int64_t LocalSeconds(const LocalTime& t);
 
 struct Occurrences {
     std::int64_t count = 0;

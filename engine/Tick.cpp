@@ -9,12 +9,11 @@
 #include "engine/Countdown.h"
 #include "engine/Occurrence.h"
 #include "engine/SecondWalk.h"
+#include "model/Calendar.h"
 #include "engine/Signalling.h"
 
 namespace hv {
 namespace {
-
-std::int64_t FloorDiv(std::int64_t a, std::int64_t b) { return a / b - ((a % b != 0) && ((a < 0) != (b < 0))); }
 
 void StepCountdown(MainModel& m, SettingsFile& file, std::int64_t monoMs, Effects& out) {
     CountdownState& c = m.timers.countdown;
@@ -96,7 +95,7 @@ int TargetSecond(const AlarmSlot& a) {
 // after the start of each second, and a tick that came early is followed
 // at once by the one it should have been.
 std::int64_t UntilNextTickMs(std::int64_t wallMs) {
-    return 1000 - (wallMs - FloorDiv(wallMs, 1000) * 1000) + kSecondTickMarginMs;
+    return 1000 - FloorMod(wallMs, 1000) + kSecondTickMarginMs;
 }
 
 TickResult SecondTick(MainModel& m, SettingsFile& file, std::int64_t wallMs, std::int64_t monoMs,

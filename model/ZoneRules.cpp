@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <limits>
 
+#include "model/Calendar.h"
+
 namespace hv {
 namespace {
 
@@ -10,28 +12,6 @@ namespace {
 constexpr std::int64_t kFirstSecond = -11644473600;  // 1601-01-01 00:00:00 UTC
 constexpr std::int64_t kLastSecond = 910670515199;   // 30827-12-31 23:59:59 UTC
 
-std::int64_t FloorDiv(std::int64_t a, std::int64_t b) { return a / b - ((a % b != 0) && ((a < 0) != (b < 0))); }
-std::int64_t FloorMod(std::int64_t a, std::int64_t b) { return a - FloorDiv(a, b) * b; }
-
-// Days from 1970-01-01 of a date of the proleptic Gregorian calendar, and back.
-std::int64_t DaysOf(std::int64_t y, int m, int d) {
-    y -= m <= 2;
-    const std::int64_t era = FloorDiv(y, 400);
-    const std::int64_t yearOfEra = y - era * 400;
-    const std::int64_t dayOfYear = (153 * (m + (m > 2 ? -3 : 9)) + 2) / 5 + d - 1;
-    return era * 146097 + yearOfEra * 365 + yearOfEra / 4 - yearOfEra / 100 + dayOfYear - 719468;
-}
-void SetDate(std::int64_t days, LocalTime& t) {
-    const std::int64_t z = days + 719468;
-    const std::int64_t era = FloorDiv(z, 146097);
-    const std::int64_t dayOfEra = z - era * 146097;
-    const std::int64_t yearOfEra = (dayOfEra - dayOfEra / 1460 + dayOfEra / 36524 - dayOfEra / 146096) / 365;
-    const std::int64_t dayOfYear = dayOfEra - (365 * yearOfEra + yearOfEra / 4 - yearOfEra / 100);
-    const std::int64_t mp = (5 * dayOfYear + 2) / 153;
-    t.day = static_cast<int>(dayOfYear - (153 * mp + 2) / 5 + 1);
-    t.month = static_cast<int>(mp < 10 ? mp + 3 : mp - 9);
-    t.year = static_cast<int>(yearOfEra + era * 400 + (t.month <= 2));
-}
 // 0 = Sunday; 1970-01-01 was a Thursday.
 int WeekdayOf(std::int64_t days) { return static_cast<int>(FloorMod(days + 4, 7)); }
 int DaysInMonth(std::int64_t y, int m) { return static_cast<int>(DaysOf(y + (m == 12), m % 12 + 1, 1) - DaysOf(y, m, 1)); }

@@ -52,10 +52,7 @@ TEST(Away, EachAlarmTimeRungOrSaidAndEveryNoticeAcknowledgedInTurn) {
         if (*c.countdown) r.Start(kCountdownSlot, "", "", c.countdown);
         int rang = 0, missed = 0;
         for (std::size_t i = 0; i < c.ticks.size(); ++i) {
-            if (c.ticks[i] == 0) {
-                r.Start(kCountdownSlot, "", "", "30");
-                continue;
-            }
+            if (c.ticks[i] == 0) { r.Start(kCountdownSlot, "", "", "30"); continue; }
             r.mono += i ? c.ticks[i] - c.ticks[i - 1] : 0;  // the monotonic clock goes on in a sleep
             const TickResult t = SecondTick(r.m, r.file, c.ticks[i], r.mono, CivilTime);
             for (int k = 0; k < 3; ++k) rang += t.rang[k], missed += t.missed[k];

@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <cstring>
 
+#include "model/Calendar.h"
 #include "model/ZoneRules.h"
 #include "platform/win32/Win32.h"
 
@@ -13,11 +14,6 @@ namespace {
 constexpr std::int64_t kTicksPerMs = 10000;
 constexpr std::int64_t kTicksPerSecond = 10000000;
 constexpr std::int64_t kEpochTicks = 116444736000000000;  // 1970-01-01
-
-std::int64_t FloorDiv(std::int64_t a, std::int64_t b) {
-    const std::int64_t q = a / b;
-    return (a % b != 0 && (a < 0) != (b < 0)) ? q - 1 : q;
-}
 
 std::int64_t TicksSince1970() {
     FILETIME ft{};

@@ -208,10 +208,9 @@ private:
         int sounds = 0;
         for (const hv::Step& s : r.effects.steps) sounds += s.text == kAlarmSound;
         for (std::size_t k = 0; k < 4; ++k) {
-            Fail(r.rang[k] != ring[k] || r.missed[k] != said[k],
-                 "alarm " + std::to_string(k + 1) + " rang " + std::to_string(r.rang[k]) + " and was said missed " +
-                     std::to_string(r.missed[k]) + " times, not " + std::to_string(ring[k]) + " and " +
-                     std::to_string(said[k]) + " at " + ClockText(m_zone(Wall() / 1000)));
+            const auto n = [](int rung, int missed) { return std::to_string(rung) + " rung " + std::to_string(missed) + " said"; };
+            Fail(r.rang[k] != ring[k] || r.missed[k] != said[k], "alarm " + std::to_string(k + 1) + " " +
+                 n(r.rang[k], r.missed[k]) + ", not " + n(ring[k], said[k]) + " at " + ClockText(m_zone(Wall() / 1000)));
             counts.rung += ring[k], counts.said += said[k], m_said += said[k];
         }
         const int rang = ring[0] + ring[1] + ring[2] + ring[3];
