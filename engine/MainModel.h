@@ -40,6 +40,9 @@ struct MainModel {
     int secondOfDay = -1;  // the local time of the last tick, for the next alarm
     std::string stopwatchText = kInactive;  // the stopwatch's overview as last shown
     StoredRecord stored;  // the settings file's record: read yet, and what the user changed before
+    // Waking the computer for the next ring; kept per user beside the
+    // settings file, which stays as it is.
+    bool wakeForAlarm = true;
 };
 
 // Index 0..5 of a slot in screen and label order (alarm 1-4, countdown,

@@ -11,10 +11,12 @@
 #include <cmath>
 #include <cstring>
 #include <memory>
+#include <numeric>
 #include <random>
 
 #include "engine/ClockText.h"
 #include "engine/LabelText.h"
+#include "engine/NextRing.h"
 #include "tests/support/Rig.h"
 
 namespace hvtest {
@@ -194,7 +196,14 @@ private:
         const bool wasRinging = m->timers.countdown.ringing;
         std::array<int, 4> ring{}, said{};
         const int hours = Expect(Wall() / 1000, ring, said);
+        const bool wasCounting = m->timers.countdown.active;
+        const std::optional<std::int64_t> due = NextRingDue(*m, Wall(), m_mono, m_zone);
         const TickResult r = SecondTick(*m, m_file, Wall(), m_mono, m_zone);
+        // The wake timer's time: whatever came at this tick was due by now, and nothing else.
+        const bool came = std::accumulate(ring.begin(), ring.end(), 0) + std::accumulate(said.begin(), said.end(), 0) > 0 ||
+                          (wasCounting && !m->timers.countdown.active);
+        Fail(came != (due && *due <= Wall()), std::string(came ? "came" : "nothing came") + " at " +
+             std::to_string(Wall()) + ", due " + (due ? std::to_string(*due) : "never"));
         Fail(r.hours != hours, "full hours signalled " + std::to_string(r.hours) + ", not " + std::to_string(hours));
         // A countdown of N s ends N - 1 to N s after its Start or resume (a
         // tick may come 16 ms late), later only when its tick waited for a
