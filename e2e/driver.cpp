@@ -25,7 +25,7 @@ namespace {
 // Generous: a busy machine answers late, and a late answer must not pass for
 // an empty one. A hung target is still given up on (SMTO_ABORTIFHUNG).
 constexpr UINT kSendTimeoutMs = 10000;
-constexpr UINT kTrayCallback = WM_APP + 100, kGdiCount = WM_APP + 101;
+constexpr UINT kTrayCallback = WM_APP + 100, kGdiCount = WM_APP + 101, kWakeDue = WM_APP + 102;
 
 struct Fail {  // printed as it is
     std::string what;
@@ -338,6 +338,53 @@ int cmdTray() {
     return posted(d, PostMessageA(d, kTrayCallback, nid.uID, num(3)) != 0);
 }
 
+// A notification area that is not ready yet, as at logon before Explorer has
+// its taskbar: shell32 hands every Shell_NotifyIcon to the first top-level
+// "Shell_TrayWnd" it finds, and this one, topmost and so found before Wine's
+// own, refuses them all for <ms>. Then it goes and announces the taskbar as a
+// starting Explorer does. Prints "busy" once it refuses, and at the end how
+// many requests it refused, so that the caller can tell the program retried.
+int cmdBusyShell() {
+    static long refused = 0;
+    const DWORD ms = static_cast<DWORD>(num(2));
+    WNDCLASSW wc{};
+    wc.lpfnWndProc = [](HWND w, UINT m, WPARAM wp, LPARAM lp) -> LRESULT {
+        return m == WM_COPYDATA ? (++refused, FALSE) : DefWindowProcW(w, m, wp, lp);
+    };
+    wc.hInstance = GetModuleHandleW(nullptr);
+    wc.lpszClassName = L"Shell_TrayWnd";
+    HWND fake = RegisterClassW(&wc) ? CreateWindowExW(WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE,
+                                                      wc.lpszClassName, nullptr, WS_POPUP, 0, 0, 0, 0, nullptr,
+                                                      nullptr, wc.hInstance, nullptr)
+                                    : nullptr;
+    if (!fake || FindWindowExW(nullptr, nullptr, wc.lpszClassName, nullptr) != fake) throw Fail{"no shell window"};
+    print("busy");
+    std::fflush(stdout);
+    // The programs wait in SendMessage for the answer: take messages all along.
+    for (const Deadline d{ms}; d.left();) {
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, d.left(), QS_ALLINPUT);
+        for (MSG msg; PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE);) DispatchMessageW(&msg);
+    }
+    DestroyWindow(fake);
+    const bool ok = PostMessageW(HWND_BROADCAST, RegisterWindowMessageW(L"TaskbarCreated"), 0, 0) != 0;
+    return result(ok, "ready " + std::to_string(refused), "failed");
+}
+
+// The time the program last gave its wake timer, as its local clock shows
+// it on that day, or "none".
+int cmdWake() {
+    const auto ms = static_cast<ULONGLONG>(send(dialog(2), kWakeDue, 0, 0, "reading the wake time"));
+    if (ms == 0) return print("none"), 0;
+    const ULONGLONG ticks = 116444736000000000ULL + ms * 10000;
+    const FILETIME ft{static_cast<DWORD>(ticks), static_cast<DWORD>(ticks >> 32)};
+    SYSTEMTIME utc{}, local{};
+    if (!FileTimeToSystemTime(&ft, &utc) || !SystemTimeToTzSpecificLocalTime(nullptr, &utc, &local)) throw Fail{"no time"};
+    char b[32];
+    std::snprintf(b, sizeof b, "%04u-%02u-%02u %02u:%02u:%02u", local.wYear, local.wMonth, local.wDay, local.wHour,
+                  local.wMinute, local.wSecond);
+    return print(b), 0;
+}
+
 // Repaints the window that often, as windows moved over it make it do, then
 // prints the program's own count of its live fonts, brushes and device
 // contexts (under Wine GetGuiResources answers 0).
@@ -369,7 +416,7 @@ int cmdHold() {
 const std::map<std::string, int (*)()> kCommands = {
     {"wait-window", cmdWaitWindow}, {"wait-gone", cmdWaitGone}, {"dump", cmdDump}, {"fits", cmdFits},
     {"settext", cmdSetText}, {"click", cmdClick}, {"esc", cmdEsc}, {"answer", cmdAnswer}, {"sysmenu", cmdSysMenu},
-    {"tray", cmdTray}, {"gdi", cmdGdi}, {"hold", cmdHold}, {"start-timed", cmdStartTimed},
+    {"tray", cmdTray}, {"gdi", cmdGdi}, {"hold", cmdHold}, {"busyshell", cmdBusyShell}, {"wake", cmdWake}, {"start-timed", cmdStartTimed},
     {"wait-exit", cmdWaitExit}, {"pointer", cmdPointer}, {"winrect", cmdWinRect}, {"clocklag", cmdClockLag}};
 
 }  // namespace

@@ -50,6 +50,10 @@ Effects TrayMinimieren(MainModel& m);
 Effects TrayNotify(MainModel& m, unsigned mouseMessage);
 // The start of every paint: a start into the notification area.
 Effects Paint(MainModel& m);
+// The shell's answer to the tray icon's add, after HideToTray, a retry or
+// Explorer's start; `restoredByUser`: the window waiting in the taskbar was
+// opened there, and stays.
+Effects TrayIconAnswered(MainModel& m, bool iconThere, bool restoredByUser);
 
 constexpr unsigned kLButtonUp = 0x0202, kRButtonUp = 0x0205;
 constexpr unsigned kIconStop = 0x10, kIconExclamation = 0x30;

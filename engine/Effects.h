@@ -16,10 +16,14 @@ struct Step {
         PlayLoop,
         Silence,
         BringBack,      // show the window, remove the tray icon
-        HideToTray,     // add the tray icon for the model, hide the window
+        Alert,          // as BringBack, not taking the keyboard from the active
+                        // program, and the taskbar button flashes until it comes to the front
+        HideToTray,     // add the tray icon for the model; the window answers with TrayIconAnswered
+        HideWindow,     // the icon is there: hide
+        WaitForTray,    // the shell took no icon: minimised in the taskbar, the add tried again
         UpdateTrayIcon, // the hidden window's icon and tip anew
         Message,        // text, with `icon`; titled with the program's name
-        HourlyBox,      // "Stundensignal!", titled "Horovant", modal
+        HourlyBox,      // "Stundensignal!", titled "Horovant", modal, in front; HourlyBoxClosed after
         FileFailed,     // the settings file's error message for `error`
         LaunchWorker,   // a stopwatch worker for run `run`
         DisplayTickOn,

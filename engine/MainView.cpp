@@ -31,6 +31,7 @@ MainView ViewOf(const MainModel& m) {
     // Whatever rings waits for "Alarm aus", and no option may change meanwhile.
     const bool ringing = t.AnythingRinging();
     v.alarmOffEnabled = ringing || t.hourlySignalPending || t.missedCount > 0;
+    v.holdAttention = ringing;
     v.checks = m.options;
     v.soundEnabled = !ringing;
     v.continuousAlarmEnabled = !ringing && m.options.sound;

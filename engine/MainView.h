@@ -20,6 +20,9 @@ struct MainView {
     std::string status, clock, date;
     std::array<bool, kLabelCount> labelActive{};  // green, else red
     int openEntrySlot = -1;                       // 0..3 an alarm's fields, 4 the countdown's, -1 none
+    // Until "Alarm aus": the window stays in front of the active program, and
+    // the display and the computer stay on.
+    bool holdAttention = false;
     bool operator==(const MainView&) const = default;
 };
 

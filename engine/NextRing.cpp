@@ -76,4 +76,9 @@ std::optional<std::int64_t> WakeDue(const MainModel& m, std::int64_t wallMs, std
     return NextRingDue(m, wallMs, monoMs, toLocal);
 }
 
+bool WakeForAlarmOf(const std::optional<std::string>& storedDword) {
+    if (!storedDword || storedDword->size() != 4) return true;
+    return *storedDword != std::string(4, '\0');
+}
+
 }  // namespace hv

@@ -4,6 +4,7 @@
 // or the counting countdown's end.
 #include <cstdint>
 #include <optional>
+#include <string>
 
 #include "engine/MainModel.h"
 #include "engine/Tick.h"
@@ -26,5 +27,10 @@ std::optional<std::int64_t> NextRingDue(const MainModel& m, std::int64_t wallMs,
 // What the wake timer is set to: the next ring, unless the user turned waking off.
 std::optional<std::int64_t> WakeDue(const MainModel& m, std::int64_t wallMs, std::int64_t monoMs,
                                     const LocalTimeOf& toLocal);
+
+// The per-user registry value: missing or unreadable means on, because
+// waking people is the program's job.
+bool WakeForAlarmOf(const std::optional<std::string>& storedDword);
+constexpr const char* kWakeForAlarmValue = "WakeForAlarm";
 
 }  // namespace hv

@@ -22,13 +22,17 @@ void ResetCountdown(MainModel& m) {
     if (m.timers.selector == SlotSelector::Countdown) m.start.caption = kSetCountdown;
 }
 
-}  // namespace
-
-void BringBack(MainModel& m, Effects& out) {
+void ShowWindow(MainModel& m, Step::Kind how, Effects& out) {
     m.timers.inTray = false;
     m.timers.minimiseOnFirstPaint = false;
-    out.Add(Step::BringBack);
+    out.Add(how);
 }
+
+}  // namespace
+
+void BringBack(MainModel& m, Effects& out) { ShowWindow(m, Step::BringBack, out); }
+
+void CallAttention(MainModel& m, Effects& out) { ShowWindow(m, Step::Alert, out); }
 
 void RingAlarm(MainModel& m, int k, Effects& out) {
     if (!m.options.continuousAlarm) {
@@ -39,7 +43,7 @@ void RingAlarm(MainModel& m, int k, Effects& out) {
     m.timers.alarms[static_cast<std::size_t>(k)].ringing = true;
     m.timers.lastNoticeAlarm = k;
     m.ringNotice = kReachedNotice + m.labels[static_cast<std::size_t>(k)];
-    BringBack(m, out);
+    CallAttention(m, out);
 }
 
 void RingCountdown(MainModel& m, SettingsFile& file, Effects& out, bool asleep) {
@@ -60,7 +64,7 @@ void RingCountdown(MainModel& m, SettingsFile& file, Effects& out, bool asleep) 
     c.countedUpToMs.reset();
     c.ringing = true;
     m.ringNotice = (asleep ? kEndedAsleepNotice : kReachedNotice) + m.labels[kCountdownSlot];
-    BringBack(m, out);
+    CallAttention(m, out);
     if (m.timers.selector == SlotSelector::Countdown) m.extra1.enabled = m.extra2.enabled = false;
     c.hours = c.minutes = c.seconds = kNoValue;
 }
@@ -78,8 +82,13 @@ void HourlySignal(MainModel& m, Effects& out) {
         if (chime) out.Add(Step::PlayOnce, kHourlySound);
         return;
     }
+    // Hours later the next box would open over the first: one is enough.
+    if (m.timers.hourlyBoxOpen) return;
+    m.timers.hourlyBoxOpen = true;
     out.Add(Step::HourlyBox, kHourlyNotice);
 }
+
+void HourlyBoxClosed(MainModel& m) { m.timers.hourlyBoxOpen = false; }
 
 void AcknowledgeRings(MainModel& m, SettingsFile& file, Effects& out) {
     out.Add(Step::Silence);
@@ -107,7 +116,7 @@ void ReportMissed(MainModel& m, const std::vector<MissedAlarm>& missed, Effects&
     std::string label = m.labels[static_cast<std::size_t>(latest->slot)];
     label.erase(label.find_last_not_of(' ') + 1);
     m.timers.missedLast = label + " (" + AlarmTimeText(a) + ")";
-    BringBack(m, out);
+    CallAttention(m, out);
 }
 
 std::string StatusOf(const MainModel& m) {

@@ -23,6 +23,7 @@ struct MissedAlarm {
 // forward): added to the notice not yet acknowledged, never rung late.
 void ReportMissed(MainModel& m, const std::vector<MissedAlarm>& missed, Effects& out);
 void HourlySignal(MainModel& m, Effects& out);
+void HourlyBoxClosed(MainModel& m);
 // Silences and acknowledges what rings and a pending hourly signal; the
 // missed alarms' notice stays, to be acknowledged on its own.
 void AcknowledgeRings(MainModel& m, SettingsFile& file, Effects& out);
@@ -34,6 +35,8 @@ void AcknowledgeCountdownRing(MainModel& m, Effects& out);
 // As a click on the tray icon does; only the show has an effect when the
 // window is not in the notification area.
 void BringBack(MainModel& m, Effects& out);
+// As BringBack, for what the user did not ask for: a ring, a missed alarm.
+void CallAttention(MainModel& m, Effects& out);
 
 // Each write that fails is reported once; the command goes no further.
 inline bool Written(SettingsFile& file, std::size_t offset, std::string_view bytes, Effects& out) {

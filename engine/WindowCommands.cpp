@@ -19,8 +19,25 @@ Effects TrayNotify(MainModel& m, unsigned mouseMessage) {
 }
 
 Effects Paint(MainModel& m) {
-    // The rest of the paint runs all the same.
-    return m.timers.minimiseOnFirstPaint ? TrayMinimieren(m) : Effects{};
+    // The rest of the paint runs all the same. Once: a window that waits in
+    // the taskbar for the notification area paints its icon there.
+    if (!m.timers.minimiseOnFirstPaint) return {};
+    m.timers.minimiseOnFirstPaint = false;
+    return TrayMinimieren(m);
+}
+
+// Never hidden without its icon, or it could not be shown again. At logon
+// the shell may take no icons yet: the window waits in the taskbar,
+// minimised, until the add succeeds, or until the user restores it there.
+Effects TrayIconAnswered(MainModel& m, bool iconThere, bool restoredByUser) {
+    Effects out;
+    if (!m.timers.inTray) return out;
+    if (restoredByUser) {
+        BringBack(m, out);
+    } else {
+        out.Add(iconThere ? Step::HideWindow : Step::WaitForTray);
+    }
+    return out;
 }
 
 // Every accepted rename counts, however the editor was closed; all five are

@@ -76,6 +76,7 @@ struct TimekeepingState {
     SlotSelector selector = SlotSelector::None;
 
     bool hourlySignalPending = false;   // "Alarm aus" enabled for an hourly signal
+    bool hourlyBoxOpen = false;         // a further full hour opens no second box over it
     // Alarm times that passed unrung (a sleep, the clock set forward), not
     // yet acknowledged: how many, and the latest as "label (hh:mm:ss)".
     std::int64_t missedCount = 0;

@@ -51,14 +51,15 @@ constexpr unsigned kScClose = 0xF060;
 }
 
 namespace sw {
-constexpr int kHide = 0, kShowNormal = 1, kShowMinimized = 2, kShow = 5, kMinimize = 6, kRestore = 9,
-              kShowDefault = 10;
+constexpr int kHide = 0, kShowNormal = 1, kShowMinimized = 2, kShowNoActivate = 4, kShow = 5, kMinimize = 6,
+              kShowMinNoActive = 7, kRestore = 9, kShowDefault = 10;
 }
 
 namespace mb {
 constexpr unsigned kOk = 0x0;
 constexpr unsigned kIconStop = 0x10;
 constexpr unsigned kIconExclamation = 0x30;
+constexpr unsigned kSetForeground = 0x10000, kTopmost = 0x40000;
 constexpr int kIdOk = 1;
 }
 

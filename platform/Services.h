@@ -34,6 +34,9 @@ private:
     std::uintptr_t m_key = 0;
 };
 
+// A DWORD value, its key created where missing; false when it cannot be written.
+bool WriteRegistryDword(RegistryRoot root, std::string_view key, std::string_view valueName, std::uint32_t value);
+
 constexpr unsigned kKeyWrite = 0x20006;
 constexpr unsigned kRegExpandSz = 2;
 

@@ -35,6 +35,10 @@ public:
     void SelectText(int first, int last) const;
 
     void Show(int showCommand) const;
+    // Topmost without activation: keys typed for the active program stay there.
+    void SetTopmost(bool on) const;
+    // The taskbar button flashes until the window comes to the foreground.
+    void FlashUntilInFront() const;
     bool IsVisible() const;
     bool IsIconic() const;
 
@@ -78,6 +82,7 @@ public:
     bool Exists() const { return m_menu != 0; }
     void AppendSeparator() const;
     void AppendString(unsigned commandId, std::string_view text) const;
+    void SetChecked(unsigned commandId, bool checked) const;
 
 private:
     std::uintptr_t m_menu = 0;

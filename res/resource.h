@@ -3,6 +3,7 @@
 
 #define IDD_INFO 100
 #define IDS_ABOUTBOX 101
+#define IDS_WAKE_FOR_ALARM 102
 #define IDD_HAUPT 102
 #define IDR_MAINFRAME 128
 #define IDI_ACTIVE 130
@@ -12,6 +13,7 @@
 #define IDB_LOGO 134
 
 #define IDM_ABOUTBOX 0x0010
+#define IDM_WAKE_FOR_ALARM 0x0020
 
 // Controls the code never addresses (labels, group boxes, pictures).
 #ifndef IDC_STATIC

@@ -4,10 +4,14 @@
 #include <gtest/gtest.h>
 
 #include "engine/NextRing.h"
+#include "engine/Signalling.h"
+#include "engine/TickCycle.h"
 #include "tests/support/Rig.h"
 
 namespace hvtest {
 namespace {
+
+using K = Step::Kind;
 
 std::int64_t At(int mo, int d, int h, int mi, int s = 0) { return EpochOf(2027, mo, d, h, mi, s) * 1000; }
 
@@ -72,6 +76,79 @@ TEST(Wake, CountdownDueOnlyWhileCounting) {
     r.Tick(wall + 1000);
     ASSERT_TRUE(r.m.timers.countdown.ringing);
     EXPECT_EQ(WakeDue(r.m, wall + 1000, r.mono, CivilTime), std::nullopt);
+}
+
+// A ring that waits for "Alarm aus" comes in front and flashes until then;
+// a missed alarm's notice flashes only; each way a ring ends takes the
+// window out of the front.
+TEST(Wake, InFrontWhileSomethingRings) {
+    const auto front = [](Rig& r) { return r.View().holdAttention; };
+    Rig r;
+    r.Start(0, "7", "30");
+    r.Tick(WallMs(7, 0, 0));
+    EXPECT_EQ(Kinds(r.Tick(WallMs(7, 31, 0))), std::vector<K>{K::Alert});  // missed
+    EXPECT_FALSE(front(r));
+    r.Start(4, "", "", "1");
+    EXPECT_EQ(Kinds(r.Tick(WallMs(7, 31, 1))), (std::vector<K>{K::PlayLoop, K::Alert}));
+    EXPECT_TRUE(front(r));
+    r.Start(4, "", "", "9");  // a new countdown over its ring
+    EXPECT_FALSE(front(r));
+    r.Start(1, "7", "31", "2");
+    r.Tick(WallMs(7, 31, 2));
+    EXPECT_TRUE(front(r));
+    AlarmAus(r.m, r.file);
+    EXPECT_FALSE(front(r));
+}
+
+// Hidden, without sound: the hour opens the box; a further hour while it is
+// open opens none (the clock ticks on under it), the next after it one again.
+TEST(Wake, OneHourlyBoxAtATime) {
+    struct Window : TickWindow {
+        Rig& r;
+        std::vector<std::int64_t> walls;
+        int boxes = 0;
+        explicit Window(Rig& rig) : r(rig) {}
+        std::int64_t WallMs() const override { return walls.front(); }
+        std::int64_t MonoMs() const override { return r.mono; }
+        LocalTime Local(std::int64_t s) const override { return CivilTime(s); }
+        void SetTickTimer(std::int64_t) override { walls.erase(walls.begin()); }
+        void Apply(const Effects& e) override {
+            if (!CountOf(e, Step::HourlyBox)) return;
+            ++boxes;
+            while (!walls.empty() && walls.front() < hvtest::WallMs(8, 0, 30)) RunSecondTick(r.m, r.file, *this);
+            HourlyBoxClosed(r.m);  // OK pressed
+        }
+    };
+    Rig r;
+    Sound(r.m, r.file);
+    Stundensignal(r.m, r.file);
+    TrayMinimieren(r.m);
+    Window w(r);
+    w.walls = {WallMs(6, 59, 59, 5), WallMs(7, 0, 0, 5), WallMs(7, 0, 0, 600), WallMs(7, 0, 1, 5),
+               WallMs(8, 0, 0, 5),   WallMs(8, 0, 30),   WallMs(9, 0, 0, 5)};
+    while (!w.walls.empty()) RunSecondTick(r.m, r.file, w);
+    EXPECT_EQ(w.boxes, 2);
+    EXPECT_EQ(r.View().clock, " 09:00:00 ");
+}
+
+// The shell's answer to the icon: hidden with it; without it, minimised in
+// the taskbar and asked again, unless the user opened the window there.
+TEST(Wake, NeverHiddenWithoutItsIcon) {
+    const struct {
+        bool inTray, iconThere, restored;
+        std::vector<K> steps;
+        bool inTrayAfter;
+    } rows[] = {
+        {true, true, false, {K::HideWindow}, true},     {true, false, false, {K::WaitForTray}, true},
+        {true, false, true, {K::BringBack}, false},     {true, true, true, {K::BringBack}, false},
+        {false, true, false, {}, false},
+    };
+    for (const auto& row : rows) {
+        Rig r;
+        if (row.inTray) TrayMinimieren(r.m);
+        EXPECT_EQ(Kinds(TrayIconAnswered(r.m, row.iconThere, row.restored)), row.steps);
+        EXPECT_EQ(r.m.timers.inTray, row.inTrayAfter);
+    }
 }
 
 }  // namespace

@@ -1,6 +1,8 @@
 #include "ui/HauptDlg.h"
 
 #include "engine/Layout.h"
+#include "engine/NextRing.h"
+#include "engine/Signalling.h"
 #include "engine/Tick.h"
 #include "model/FileErrorText.h"
 #include "model/SettingsPath.h"
@@ -20,8 +22,12 @@ namespace {
 
 constexpr unsigned kTickTimer = 1;
 constexpr unsigned kDisplayTimer = 2, kDisplayPeriodMs = 10;
-// The private message by which the end-to-end tests read the live GDI objects.
+// A busy shell at logon answers an add after about 4 s, or not at all.
+constexpr unsigned kTrayRetryTimer = 3, kTrayRetryMs = 3000;
+// The private messages by which the end-to-end tests read the live GDI
+// objects and the time the wake timer was given (ms since 1970, 0 none).
 constexpr unsigned WM_GDICOUNT = 0x8000 + 101;  // WM_APP + 101
+constexpr unsigned WM_WAKEDUE = 0x8000 + 102;   // WM_APP + 102
 
 void SetTextIfChanged(const Control& c, const std::string& now, const std::string& before, bool force) {
     if (force || now != before) c.SetText(now);
@@ -86,6 +92,7 @@ bool HauptDlg::OnInitDialog() {
     m_store.SetPath(hv::SettingsPath(
         ReadRegistryValue(RegistryRoot::LocalMachine, kProductKey, kProductDirValue).value_or(""), ModuleDirectory(),
         CurrentDirectory()));
+    m_model.wakeForAlarm = WakeForAlarmOf(ReadRegistryValue(RegistryRoot::CurrentUser, kProductKey, kWakeForAlarmValue));
     m_whiteBrush = SolidBrush(kWhite);
     CreateFonts();
 
@@ -107,6 +114,28 @@ void HauptDlg::AddAboutToSystemMenu() {
     if (about.empty()) return;
     menu.AppendSeparator();
     menu.AppendString(IDM_ABOUTBOX, about);
+    menu.AppendString(IDM_WAKE_FOR_ALARM, LoadResourceString(IDS_WAKE_FOR_ALARM));
+    menu.SetChecked(IDM_WAKE_FOR_ALARM, m_model.wakeForAlarm);
+}
+
+// Kept per user: another user of the PC decides for themselves.
+void HauptDlg::OnZumAlarmWecken() {
+    m_model.wakeForAlarm = !m_model.wakeForAlarm;
+    WriteRegistryDword(RegistryRoot::CurrentUser, kProductKey, kWakeForAlarmValue, m_model.wakeForAlarm ? 1 : 0);
+    const SystemMenu menu(Wnd());
+    if (menu.Exists()) menu.SetChecked(IDM_WAKE_FOR_ALARM, m_model.wakeForAlarm);
+    UpdateWakeTimer();
+}
+
+void HauptDlg::UpdateWakeTimer() {
+    const std::optional<std::int64_t> due = WakeDue(m_model, WallMs(), MonoMs(), ToLocalTime);
+    if (due == m_wakeDue) return;
+    m_wakeDue = due;
+    if (due) {
+        if (!m_wakeTimer.SetAt(*due)) ReportFailure(Wnd(), 0, "the wake timer could not be set");
+    } else {
+        m_wakeTimer.Cancel();
+    }
 }
 
 // In step with the dialog's layout: a screen scaled to 150 % gets fonts half
@@ -149,6 +178,7 @@ void HauptDlg::Apply(const Effects& effects) {
     if (effects.redrawLabels) DrawSlotLabels();
     if (effects.focus) MoveFocus({effects.focus, effects.selectFocusText});
     UpdateTrayIcon();
+    UpdateWakeTimer();
 }
 
 // While hidden, the icon and its tip follow the state; the shell hears of it
@@ -180,10 +210,18 @@ void HauptDlg::Perform(const Step& step) {
                           snd::kFilename | snd::kAsync | (step.kind == Step::PlayLoop ? snd::kLoop : 0u));
             break;
         case Step::Silence: PlaySoundFile(std::nullopt, 0); break;
-        case Step::BringBack: {
+        case Step::BringBack:
+        case Step::Alert: {
             const bool wasHidden = !Wnd().IsVisible();
-            Wnd().Show(sw::kShow);
+            // Unasked, the window must not take the keys typed for another
+            // program; a ring's window stays in front by being topmost.
+            // A window that waited minimised for the notification area is
+            // restored as well.
+            if (step.kind == Step::BringBack) Wnd().Show(Wnd().IsIconic() ? sw::kRestore : sw::kShow);
+            else if (wasHidden || Wnd().IsIconic()) Wnd().Show(sw::kShowNoActivate);
             RemoveTrayIcon(Wnd());
+            Wnd().KillTimer(kTrayRetryTimer);
+            if (step.kind == Step::Alert) Wnd().FlashUntilInFront();
             // Shown for the first time after a minimised start, the dialog
             // manager would pick a control of its own for the focus.
             if (wasHidden) MoveFocus(FocusAtPaint(m_model, false));
@@ -192,15 +230,25 @@ void HauptDlg::Perform(const Step& step) {
         case Step::HideToTray:
             m_trayShown = TrayViewOf(m_model);
             m_traySnapshot = TrayIconFor(Wnd(), m_trayShown);
-            NotifyIcon(nim::kAdd, m_traySnapshot);
+            AnswerTrayIcon(NotifyIcon(nim::kAdd, m_traySnapshot), false);
+            break;
+        case Step::HideWindow:
+            Wnd().KillTimer(kTrayRetryTimer);
             Wnd().Show(sw::kHide);
+            break;
+        case Step::WaitForTray:
+            if (!Wnd().IsIconic()) Wnd().Show(sw::kShowMinNoActive);
+            Wnd().SetTimer(kTrayRetryTimer, kTrayRetryMs);
             break;
         case Step::UpdateTrayIcon: UpdateTrayIcon(); break;
         case Step::Message: ShowMessageBox(Wnd(), step.text, AppName(), mb::kOk | step.icon); break;
         case Step::HourlyBox:
             // Titled with the product's name, not the file's: a download saved
-            // as "Horovant (1).exe" still says "Horovant".
-            ShowMessageBox(Wnd(), step.text, kProductName, mb::kOk | mb::kIconExclamation);
+            // as "Horovant (1).exe" still says "Horovant". In front: its owner
+            // is hidden in the notification area and has no taskbar button.
+            ShowMessageBox(Wnd(), step.text, kProductName,
+                           mb::kOk | mb::kIconExclamation | mb::kTopmost | mb::kSetForeground);
+            HourlyBoxClosed(m_model);
             break;
         case Step::FileFailed:
             ShowMessageBox(Wnd(), FileErrorText(step.error, m_store.Path()), AppName(), mb::kOk | mb::kIconStop);
@@ -234,6 +282,10 @@ void HauptDlg::ApplyView() {
     button(m_extraButton1, v.extra1, was.extra1);
     button(m_extraButton2, v.extra2, was.extra2);
     if (all || v.alarmOffEnabled != was.alarmOffEnabled) m_alarmOffButton.Enable(v.alarmOffEnabled);
+    if (all || v.holdAttention != was.holdAttention) {
+        Wnd().SetTopmost(v.holdAttention);
+        KeepAwake(v.holdAttention);
+    }
     check(m_soundCheck, v.checks.sound, was.checks.sound);
     check(m_continuousAlarmCheck, v.checks.continuousAlarm, was.checks.continuousAlarm);
     check(m_hourlySignalCheck, v.checks.hourlySignal, was.checks.hourlySignal);
@@ -322,8 +374,28 @@ void HauptDlg::OnTimer(unsigned timerId) {
     if (timerId == kTickTimer) {
         RunSecondTick(m_model, m_file, *this);
     } else if (timerId == kDisplayTimer) {
-        Apply(DisplayTick(m_model));
+        // A hundred times a second: the reading alone, unless the timer goes.
+        const Effects effects = DisplayTick(m_model);
+        if (effects.steps.empty()) {
+            ApplyView();
+        } else {
+            Apply(effects);
+        }
+    } else if (timerId == kTrayRetryTimer) {
+        RetryTrayIcon();
     }
+}
+
+// An icon already there (Explorer announced itself twice) refuses the add
+// and takes the modify.
+void HauptDlg::RetryTrayIcon() {
+    if (!m_model.timers.inTray) return;
+    const bool there = NotifyIcon(nim::kAdd, m_traySnapshot) || NotifyIcon(nim::kModify, m_traySnapshot);
+    AnswerTrayIcon(there, Wnd().IsVisible() && !Wnd().IsIconic());
+}
+
+void HauptDlg::AnswerTrayIcon(bool iconThere, bool restoredByUser) {
+    for (const Step& s : TrayIconAnswered(m_model, iconThere, restoredByUser).steps) Perform(s);
 }
 
 LResult HauptDlg::OnTrayNotify(WParam, LParam mouseMessage) {
@@ -332,16 +404,16 @@ LResult HauptDlg::OnTrayNotify(WParam, LParam mouseMessage) {
     return effects.Has(Step::BringBack) ? 1 : 0;
 }
 
-// Explorer restarted and lost every icon: a hidden window without its icon
-// could never be shown again.
-void HauptDlg::OnTaskbarCreated() {
-    if (m_model.timers.inTray) NotifyIcon(nim::kAdd, m_traySnapshot);
-}
+// Explorer started, at logon or again after a crash, and has no icon: a
+// hidden window without its icon could never be shown again.
+void HauptDlg::OnTaskbarCreated() { RetryTrayIcon(); }
 
 LResult HauptDlg::OnStopwatchDone(WParam, LParam) {
     m_workers.JoinFinished();
     return 0;
 }
+
+LResult HauptDlg::OnWakeDue(WParam, LParam) { return static_cast<LResult>(m_wakeDue.value_or(0)); }
 
 LResult HauptDlg::OnGdiCount(WParam, LParam) {
     const GdiLiveCount n = LiveGdiObjects();
@@ -363,6 +435,7 @@ bool HauptDlg::HandleMessage(const Message& m, LResult& result) {
         map::QueryDragIcon<HauptDlg, &HauptDlg::OnQueryDragIcon>(),
         map::Raw<HauptDlg, &HauptDlg::OnTrayNotify>(WM_TRAYNOTIFY),
         map::Raw<HauptDlg, &HauptDlg::OnGdiCount>(WM_GDICOUNT),
+        map::Raw<HauptDlg, &HauptDlg::OnWakeDue>(WM_WAKEDUE),
         map::Raw<HauptDlg, &HauptDlg::OnDpiChanged>(msg::kDpiChanged),
         map::Raw<HauptDlg, &HauptDlg::OnPowerBroadcast>(msg::kPowerBroadcast),
         map::Command<HauptDlg, &HauptDlg::OnTrayMinimieren>(IDC_TRAY),

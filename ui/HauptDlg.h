@@ -16,6 +16,7 @@
 #include "model/SettingsFile.h"
 #include "platform/Dialog.h"
 #include "platform/Gdi.h"
+#include "platform/Power.h"
 #include "platform/Services.h"
 #include "platform/Window.h"
 #include "system/Autostart.h"
@@ -51,6 +52,12 @@ protected:
 
 private:
     void AddAboutToSystemMenu();
+    void OnZumAlarmWecken();
+    // The wake timer set to the next ring, or cancelled, when that changed.
+    void UpdateWakeTimer();
+    // The tray icon added again: after a failed add, and when Explorer starts.
+    void RetryTrayIcon();
+    void AnswerTrayIcon(bool iconThere, bool restoredByUser);
     void CreateFonts();
     BaseUnits Units() const;
     // The view, the effects in order, the labels, the focus.
@@ -101,6 +108,7 @@ private:
     bool OnSysCommand(unsigned command, LParam);
     void OnTaskbarCreated();
     LResult OnGdiCount(WParam, LParam);
+    LResult OnWakeDue(WParam, LParam);
     LResult OnDpiChanged(WParam, LParam suggested);
     LResult OnPowerBroadcast(WParam event, LParam);
     void UpdateTrayIcon();
@@ -145,6 +153,8 @@ private:
     TrayIconData m_traySnapshot;  // the icon as added, to add it again
     TrayView m_trayShown;         // what its picture and tip say now
     unsigned m_taskbarCreated = 0;  // the registered message, known at run time
+    WakeTimer m_wakeTimer;
+    std::optional<std::int64_t> m_wakeDue;  // what the wake timer was last set to
 };
 
 }  // namespace hv

@@ -28,9 +28,11 @@ void HauptDlg::OnInfo() {
 
 // Every other command (Move, Close, ...) goes on to the default processing.
 bool HauptDlg::OnSysCommand(unsigned command, LParam) {
-    if ((command & 0xFFF0) != IDM_ABOUTBOX) return false;
-    OnInfo();
-    return true;
+    switch (command & 0xFFF0) {
+        case IDM_ABOUTBOX: OnInfo(); return true;
+        case IDM_WAKE_FOR_ALARM: OnZumAlarmWecken(); return true;
+        default: return false;
+    }
 }
 
 }  // namespace hv

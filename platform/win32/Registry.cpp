@@ -12,8 +12,11 @@ HKEY RootKey(RegistryRoot root) {
 
 class OpenKey {
 public:
-    OpenKey(RegistryRoot root, std::string_view key, REGSAM access) {
-        if (RegOpenKeyExA(RootKey(root), std::string(key).c_str(), 0, access, &m_key) != ERROR_SUCCESS) m_key = nullptr;
+    OpenKey(RegistryRoot root, std::string_view key, REGSAM access, bool create = false) {
+        const std::string name(key);
+        const LONG opened = create ? RegCreateKeyExA(RootKey(root), name.c_str(), 0, nullptr, 0, access, nullptr, &m_key, nullptr)
+                                   : RegOpenKeyExA(RootKey(root), name.c_str(), 0, access, &m_key);
+        if (opened != ERROR_SUCCESS) m_key = nullptr;
     }
     ~OpenKey() {
         if (m_key) RegCloseKey(m_key);
@@ -55,6 +58,13 @@ std::optional<std::string> ReadRegistryValue(RegistryRoot root, std::string_view
         if (result != ERROR_MORE_DATA) return std::nullopt;
     }
     return std::nullopt;
+}
+
+bool WriteRegistryDword(RegistryRoot root, std::string_view key, std::string_view valueName, std::uint32_t value) {
+    const OpenKey created(root, key, KEY_SET_VALUE, true);
+    const DWORD data = value;
+    return created.Get() && RegSetValueExA(created.Get(), std::string(valueName).c_str(), 0, REG_DWORD,
+                                           reinterpret_cast<const BYTE*>(&data), sizeof data) == ERROR_SUCCESS;
 }
 
 RegistryKey::RegistryKey(RegistryRoot root, std::string_view key, unsigned access) {

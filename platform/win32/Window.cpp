@@ -47,6 +47,16 @@ void Window::SelectText(int first, int last) const {
 
 void Window::Show(int showCommand) const { ShowWindow(ToHwnd(m_handle), showCommand); }
 
+void Window::SetTopmost(bool on) const {
+    SetWindowPos(ToHwnd(m_handle), on ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+void Window::FlashUntilInFront() const {
+    FLASHWINFO flash{sizeof flash, ToHwnd(m_handle), FLASHW_ALL | FLASHW_TIMERNOFG, 0, 0};
+    FlashWindowEx(&flash);
+}
+
 bool Window::IsVisible() const { return IsWindowVisible(ToHwnd(m_handle)) != FALSE; }
 
 bool Window::IsIconic() const { return ::IsIconic(ToHwnd(m_handle)) != FALSE; }
@@ -125,6 +135,10 @@ void SystemMenu::AppendSeparator() const {
 
 void SystemMenu::AppendString(unsigned commandId, std::string_view text) const {
     AppendMenuA(reinterpret_cast<HMENU>(m_menu), MF_STRING, commandId, std::string(text).c_str());
+}
+
+void SystemMenu::SetChecked(unsigned commandId, bool checked) const {
+    CheckMenuItem(reinterpret_cast<HMENU>(m_menu), commandId, MF_BYCOMMAND | (checked ? MF_CHECKED : MF_UNCHECKED));
 }
 
 }  // namespace hv

@@ -227,7 +227,7 @@ private:
         // Due on the first 15.625 ms clock tick after the period, taken 0-16 ms later.
         m_nextTick = ((m_mono + r.nextTickInMs) * 1000 + 15624) / 15625 * 15625 / 1000 + Pick(0, 16);
         counts.countdownEnds += r.effects.Has(hv::Step::UpdateTrayIcon) || m->timers.countdown.ringing != wasRinging;
-        counts.broughtBack += CountOf(r.effects, hv::Step::BringBack);
+        counts.broughtBack += CountOf(r.effects, hv::Step::Alert);
         Apply(r.effects);
     }
     // Negative: a busy loop or a sleep, whose ticks come as one.
