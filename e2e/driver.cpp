@@ -323,18 +323,14 @@ int cmdSysMenu() {
 }
 
 // The bench has no notification area a user could click, so the driver stands
-// in for the shell: "icon" asks whether the window's icon is there (1 or 0),
-// "lose" drops it as a restarted Explorer has, "explorer" announces the
-// restart ("TaskbarCreated"); a number is the mouse message the shell posts
-// for the icon. The icon is there while the window is hidden or under a
+// in for the shell: "icon" asks whether the window's icon is there (1 or 0);
+// a number is the mouse message the shell posts for the icon. The icon is there while the window is hidden or under a
 // modal box, so nothing is refused.
 int cmdTray() {
     HWND d = dialog(2);
     const std::string what = arg(3);
     NOTIFYICONDATAA nid{sizeof nid, d, 1};  // the icon's id
     if (what == "icon") return print(Shell_NotifyIconA(NIM_MODIFY, &nid) ? "1" : "0"), 0;  // modifies nothing
-    if (what == "lose") return result(Shell_NotifyIconA(NIM_DELETE, &nid), "ok", "failed");
-    if (what == "explorer") return posted(d, PostMessageA(d, RegisterWindowMessageA("TaskbarCreated"), 0, 0) != 0);
     return posted(d, PostMessageA(d, kTrayCallback, nid.uID, num(3)) != 0);
 }
 

@@ -149,6 +149,10 @@ TEST(Wake, NeverHiddenWithoutItsIcon) {
         EXPECT_EQ(Kinds(TrayIconAnswered(r.m, row.iconThere, row.restored)), row.steps);
         EXPECT_EQ(r.m.timers.inTray, row.inTrayAfter);
     }
+    Rig r;  // started minimised: at the first paint; later ones paint the icon of a window waiting in the taskbar
+    r.m.timers.minimiseOnFirstPaint = true;
+    EXPECT_EQ(Kinds(Paint(r.m)), std::vector<K>{K::HideToTray});
+    EXPECT_TRUE(Paint(r.m).steps.empty());
 }
 
 }  // namespace
