@@ -342,22 +342,17 @@ int cmdTray() {
 // many requests it refused, so that the caller can tell the program retried.
 int cmdBusyShell() {
     static long refused = 0;
-    const DWORD ms = static_cast<DWORD>(num(2));
-    WNDCLASSW wc{};
-    wc.lpfnWndProc = [](HWND w, UINT m, WPARAM wp, LPARAM lp) -> LRESULT {
+    WNDCLASSW wc{0, [](HWND w, UINT m, WPARAM wp, LPARAM lp) -> LRESULT {
         return m == WM_COPYDATA ? (++refused, FALSE) : DefWindowProcW(w, m, wp, lp);
-    };
-    wc.hInstance = GetModuleHandleW(nullptr);
+    }};
     wc.lpszClassName = L"Shell_TrayWnd";
-    HWND fake = RegisterClassW(&wc) ? CreateWindowExW(WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE,
-                                                      wc.lpszClassName, nullptr, WS_POPUP, 0, 0, 0, 0, nullptr,
-                                                      nullptr, wc.hInstance, nullptr)
-                                    : nullptr;
+    HWND fake = RegisterClassW(&wc) ? CreateWindowExW(WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE, wc.lpszClassName,
+                                                      nullptr, WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, nullptr, nullptr) : nullptr;
     if (!fake || FindWindowExW(nullptr, nullptr, wc.lpszClassName, nullptr) != fake) throw Fail{"no shell window"};
     print("busy");
     std::fflush(stdout);
     // The programs wait in SendMessage for the answer: take messages all along.
-    for (const Deadline d{ms}; d.left();) {
+    for (const Deadline d{static_cast<DWORD>(num(2))}; d.left();) {
         MsgWaitForMultipleObjects(0, nullptr, FALSE, d.left(), QS_ALLINPUT);
         for (MSG msg; PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE);) DispatchMessageW(&msg);
     }
@@ -366,19 +361,10 @@ int cmdBusyShell() {
     return result(ok, "ready " + std::to_string(refused), "failed");
 }
 
-// The time the program last gave its wake timer, as its local clock shows
-// it on that day, or "none".
+// The time the program last gave its wake timer, in seconds since 1970, or "none".
 int cmdWake() {
-    const auto ms = static_cast<ULONGLONG>(send(dialog(2), kWakeDue, 0, 0, "reading the wake time"));
-    if (ms == 0) return print("none"), 0;
-    const ULONGLONG ticks = 116444736000000000ULL + ms * 10000;
-    const FILETIME ft{static_cast<DWORD>(ticks), static_cast<DWORD>(ticks >> 32)};
-    SYSTEMTIME utc{}, local{};
-    if (!FileTimeToSystemTime(&ft, &utc) || !SystemTimeToTzSpecificLocalTime(nullptr, &utc, &local)) throw Fail{"no time"};
-    char b[32];
-    std::snprintf(b, sizeof b, "%04u-%02u-%02u %02u:%02u:%02u", local.wYear, local.wMonth, local.wDay, local.wHour,
-                  local.wMinute, local.wSecond);
-    return print(b), 0;
+    const auto ms = static_cast<long long>(send(dialog(2), kWakeDue, 0, 0, "reading the wake time"));
+    return print(ms ? std::to_string(ms / 1000) : "none"), 0;
 }
 
 // Repaints the window that often, as windows moved over it make it do, then

@@ -5,7 +5,6 @@
 
 #include "engine/NextRing.h"
 #include "engine/Signalling.h"
-#include "engine/TickCycle.h"
 #include "tests/support/Rig.h"
 
 namespace hvtest {
@@ -15,10 +14,12 @@ using K = Step::Kind;
 
 std::int64_t At(int mo, int d, int h, int mi, int s = 0) { return EpochOf(2027, mo, d, h, mi, s) * 1000; }
 
-// Ticks in UTC (0: the alarms armed, at hh:mm local), then when the next ring
-// is due as the last tick leaves it, in UTC.
+// Ticks in UTC (0: the alarms armed, at hh:mm local, and the countdown
+// started; 1: the countdown paused), then when the next ring is due as the
+// last tick leaves it, in UTC. A counting countdown is due at the tick that
+// counts off its last second.
 TEST(Wake, NextRingDue) {
-    constexpr std::int64_t kArm = 0;
+    constexpr std::int64_t kArm = 0, kPause = 1;
     // clang-format off
     const struct {
         const char* name;
@@ -26,6 +27,7 @@ TEST(Wake, NextRingDue) {
         std::vector<std::pair<const char*, const char*>> alarms;
         std::vector<std::int64_t> ticks;
         std::optional<std::int64_t> due;
+        const char* countdown = nullptr;  // seconds
     } rows[] = {
         {"later today", BerlinTime, {{"7", "30"}}, {At(1, 4, 5, 0), kArm}, At(1, 4, 6, 30)},
         {"across midnight", BerlinTime, {{"6", "0"}}, {At(1, 4, 21, 0), kArm}, At(1, 5, 5, 0)},
@@ -40,6 +42,10 @@ TEST(Wake, NextRingDue) {
         {"rung at the first showing", BerlinTime, {{"2", "30"}}, {At(10, 31, 0, 0), kArm, At(10, 31, 0, 30), At(10, 31, 1, 10)}, At(11, 1, 1, 30)},
         {"after the repeated hour", BerlinTime, {{"4", ""}}, {At(10, 30, 22, 0), kArm}, At(10, 31, 3, 0)},
         {"nothing armed", BerlinTime, {}, {At(1, 4, 5, 0)}, std::nullopt},
+        {"a countdown counting", BerlinTime, {}, {kArm, At(1, 4, 5, 0)}, At(1, 4, 5, 1, 28) + 805, "90"},
+        {"an alarm before the countdown", BerlinTime, {{"6", "1"}}, {kArm, At(1, 4, 5, 0)}, At(1, 4, 5, 1), "90"},
+        {"a countdown paused", BerlinTime, {}, {kArm, At(1, 4, 5, 0), kPause}, std::nullopt, "90"},
+        {"a countdown ringing", BerlinTime, {}, {kArm, At(1, 4, 5, 0)}, std::nullopt, "1"},
     };
     // clang-format on
     for (const auto& row : rows) {
@@ -48,100 +54,70 @@ TEST(Wake, NextRingDue) {
         for (const std::int64_t t : row.ticks) {
             for (std::size_t k = 0; t == kArm && k < row.alarms.size(); ++k)
                 r.Start(static_cast<int>(k), row.alarms[k].first, row.alarms[k].second);
-            if (t != kArm) SecondTick(r.m, r.file, t, r.mono, row.zone);
+            if (t == kArm && row.countdown) r.Start(4, "", "", row.countdown);
+            if (t == kPause) r.Select(4), r.Extra1();
+            if (t > kPause) SecondTick(r.m, r.file, t, r.mono, row.zone);
         }
-        const std::int64_t now = row.ticks.back() == kArm ? row.ticks.front() : row.ticks.back();
+        const std::int64_t now = *std::max_element(row.ticks.begin(), row.ticks.end());
         EXPECT_EQ(NextRingDue(r.m, now + 5, r.mono, row.zone), row.due);
     }
 }
 
-// Counting, the countdown is due at the tick that counts off its last
-// second; paused or ringing, it is not; waking turned off sets no timer.
-TEST(Wake, CountdownDueOnlyWhileCounting) {
+// Turned off in the system menu, no wake timer is set; the registry's
+// value missing or odd means on.
+TEST(Wake, OffOnlyWhenTheUserSaysSo) {
     Rig r;
-    const std::int64_t wall = WallMs(7, 0, 0, 5);
-    r.Start(4, "", "1", "30");
-    r.Tick(wall);  // counts the first second off
-    EXPECT_EQ(NextRingDue(r.m, wall, r.mono, CivilTime), wall + 89000 - 200);
-    r.Start(0, "7", "1");
-    EXPECT_EQ(NextRingDue(r.m, wall + 300, r.mono + 300, CivilTime), WallMs(7, 1, 0));
+    r.Start(0, "7");
+    EXPECT_EQ(WakeDue(r.m, WallMs(6, 0, 0), r.mono, CivilTime), WallMs(7, 0, 0));
     r.m.wakeForAlarm = false;
-    EXPECT_EQ(WakeDue(r.m, wall, r.mono, CivilTime), std::nullopt);
-    r.m.wakeForAlarm = true;
-    r.Stop();
-    r.Select(4);
-    r.Extra1();  // paused
-    EXPECT_EQ(NextRingDue(r.m, wall, r.mono, CivilTime), std::nullopt);
-    r.Start(4, "", "", "1");
-    r.Tick(wall + 1000);
-    ASSERT_TRUE(r.m.timers.countdown.ringing);
-    EXPECT_EQ(WakeDue(r.m, wall + 1000, r.mono, CivilTime), std::nullopt);
+    EXPECT_EQ(WakeDue(r.m, WallMs(6, 0, 0), r.mono, CivilTime), std::nullopt);
+    EXPECT_TRUE(WakeForAlarmOf(std::nullopt) && WakeForAlarmOf("\1") && WakeForAlarmOf(std::string("\1\0\0\0", 4)));
+    EXPECT_FALSE(WakeForAlarmOf(std::string(4, '\0')));
 }
 
-// A ring that waits for "Alarm aus" comes in front and flashes until then;
-// a missed alarm's notice flashes only; each way a ring ends takes the
-// window out of the front.
+// A ring that waits for "Alarm aus" comes in front and flashes until then
+// (a new countdown over it ends it too); a missed alarm's notice flashes only.
 TEST(Wake, InFrontWhileSomethingRings) {
-    const auto front = [](Rig& r) { return r.View().holdAttention; };
     Rig r;
     r.Start(0, "7", "30");
     r.Tick(WallMs(7, 0, 0));
     EXPECT_EQ(Kinds(r.Tick(WallMs(7, 31, 0))), std::vector<K>{K::Alert});  // missed
-    EXPECT_FALSE(front(r));
-    r.Start(4, "", "", "1");
-    EXPECT_EQ(Kinds(r.Tick(WallMs(7, 31, 1))), (std::vector<K>{K::PlayLoop, K::Alert}));
-    EXPECT_TRUE(front(r));
-    r.Start(4, "", "", "9");  // a new countdown over its ring
-    EXPECT_FALSE(front(r));
-    r.Start(1, "7", "31", "2");
-    r.Tick(WallMs(7, 31, 2));
-    EXPECT_TRUE(front(r));
-    AlarmAus(r.m, r.file);
-    EXPECT_FALSE(front(r));
+    EXPECT_FALSE(r.View().holdAttention);
+    for (const char* next : {"9", ""}) {
+        r.Start(4, "", "", "1");
+        EXPECT_EQ(Kinds(r.Tick(WallMs(7, 31, 1))), (std::vector<K>{K::PlayLoop, K::Alert}));
+        EXPECT_TRUE(r.View().holdAttention);
+        *next ? (void)r.Start(4, "", "", next) : (void)AlarmAus(r.m, r.file);
+        EXPECT_FALSE(r.View().holdAttention) << next;
+    }
 }
 
-// Hidden, without sound: the hour opens the box; a further hour while it is
-// open opens none (the clock ticks on under it), the next after it one again.
+// Hidden, without sound: the hour opens the box; the ticks go on under it,
+// and a further hour while it is open opens none, the next after it one again.
 TEST(Wake, OneHourlyBoxAtATime) {
-    struct Window : TickWindow {
-        Rig& r;
-        std::vector<std::int64_t> walls;
-        int boxes = 0;
-        explicit Window(Rig& rig) : r(rig) {}
-        std::int64_t WallMs() const override { return walls.front(); }
-        std::int64_t MonoMs() const override { return r.mono; }
-        LocalTime Local(std::int64_t s) const override { return CivilTime(s); }
-        void SetTickTimer(std::int64_t) override { walls.erase(walls.begin()); }
-        void Apply(const Effects& e) override {
-            if (!CountOf(e, Step::HourlyBox)) return;
-            ++boxes;
-            while (!walls.empty() && walls.front() < hvtest::WallMs(8, 0, 30)) RunSecondTick(r.m, r.file, *this);
-            HourlyBoxClosed(r.m);  // OK pressed
-        }
-    };
     Rig r;
     Sound(r.m, r.file);
     Stundensignal(r.m, r.file);
     TrayMinimieren(r.m);
-    Window w(r);
-    w.walls = {WallMs(6, 59, 59, 5), WallMs(7, 0, 0, 5), WallMs(7, 0, 0, 600), WallMs(7, 0, 1, 5),
-               WallMs(8, 0, 0, 5),   WallMs(8, 0, 30),   WallMs(9, 0, 0, 5)};
-    while (!w.walls.empty()) RunSecondTick(r.m, r.file, w);
-    EXPECT_EQ(w.boxes, 2);
-    EXPECT_EQ(r.View().clock, " 09:00:00 ");
+    int boxes = 0;
+    for (const std::int64_t t : {WallMs(6, 59, 59, 5), WallMs(7, 0, 0, 5), WallMs(7, 0, 0, 600), WallMs(8, 0, 0, 5)})
+        boxes += CountOf(r.Tick(t), K::HourlyBox);
+    EXPECT_EQ(boxes, 1);
+    EXPECT_EQ(r.View().clock, " 08:00:00 ");
+    HourlyBoxClosed(r.m);  // OK pressed
+    EXPECT_EQ(CountOf(r.Tick(WallMs(9, 0, 0, 5)), K::HourlyBox), 1);
 }
 
 // The shell's answer to the icon: hidden with it; without it, minimised in
 // the taskbar and asked again, unless the user opened the window there.
 TEST(Wake, NeverHiddenWithoutItsIcon) {
     const struct {
-        bool inTray, iconThere, restored;
+        bool inTray, iconThere, restored, inTrayAfter;
         std::vector<K> steps;
-        bool inTrayAfter;
     } rows[] = {
-        {true, true, false, {K::HideWindow}, true},     {true, false, false, {K::WaitForTray}, true},
-        {true, false, true, {K::BringBack}, false},     {true, true, true, {K::BringBack}, false},
-        {false, true, false, {}, false},
+        {true, true, false, true, {K::HideWindow}},    {true, false, false, true, {K::WaitForTray}},
+        {true, false, true, false, {K::BringBack}},    {true, true, true, false, {K::BringBack}},
+        {false, true, false, false, {}},
     };
     for (const auto& row : rows) {
         Rig r;

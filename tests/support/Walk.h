@@ -200,10 +200,9 @@ private:
         const std::optional<std::int64_t> due = NextRingDue(*m, Wall(), m_mono, m_zone);
         const TickResult r = SecondTick(*m, m_file, Wall(), m_mono, m_zone);
         // The wake timer's time: whatever came at this tick was due by now, and nothing else.
-        const bool came = std::accumulate(ring.begin(), ring.end(), 0) + std::accumulate(said.begin(), said.end(), 0) > 0 ||
+        const bool came = std::accumulate(ring.begin(), ring.end(), std::accumulate(said.begin(), said.end(), 0)) > 0 ||
                           (wasCounting && !m->timers.countdown.active);
-        Fail(came != (due && *due <= Wall()), std::string(came ? "came" : "nothing came") + " at " +
-             std::to_string(Wall()) + ", due " + (due ? std::to_string(*due) : "never"));
+        Fail(came != (due && *due <= Wall()), (came ? "came at " : "nothing at ") + std::to_string(Wall()) + ", due " + std::to_string(due.value_or(-1)));
         Fail(r.hours != hours, "full hours signalled " + std::to_string(r.hours) + ", not " + std::to_string(hours));
         // A countdown of N s ends N - 1 to N s after its Start or resume (a
         // tick may come 16 ms late), later only when its tick waited for a
