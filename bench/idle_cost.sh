@@ -8,7 +8,7 @@
 # the shared machine hits both alike. Prints user+system CPU per minute of
 # wall clock, program and server, per round, the medians and the median of
 # the rounds' ratios.
-# Usage: [HV_IDLE_IN_TRAY=1] bench/idle_cost.sh <win-build-dir> [seconds per round] [rounds]
+# Usage: [HV_IDLE_IN_TRAY=1] [HV_IDLE_ARMED=1] bench/idle_cost.sh <win-build-dir> [seconds per round] [rounds]
 #        (not part of the tests)
 set -eEuo pipefail
 # A failed step would otherwise end the run without a word.
@@ -45,7 +45,14 @@ in_bare rig_boot_prefix || { echo "bench: second Wine prefix did not come up" >&
 drv pointer 0 0 >/dev/null
 in_bare drv pointer 0 0 >/dev/null
 
-app_start "$(install_dir Horovant)"
+hv_dir=$(install_dir Horovant)
+# HV_IDLE_ARMED=1: the four alarms armed, so that each tick also works out
+# the wake timer's time.
+if [[ ${HV_IDLE_ARMED:-} == 1 ]]; then
+  labels="Alarmzeit 1    Alarmzeit 2    Alarmzeit 3    Alarmzeit 4    Countdown      Stoppuhr       "
+  printf 'nnt063000t070000t071500t233000tt%sf000000000f' "$labels" >"$hv_dir/config.dat"
+fi
+app_start "$hv_dir"
 hv_pid=$HV_APP_PID
 mkdir -p "$bare_prefix/drive_c/Bare"
 cp "$HV_WIN_BUILD/hvbare.exe" "$bare_prefix/drive_c/Bare/"
