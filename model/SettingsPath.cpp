@@ -25,4 +25,11 @@ std::string SettingsPath(std::string productDir, const std::string& moduleDir, c
     return Joined(productDir, kSettingsFileName);
 }
 
+SettingsPlace ChooseSettingsPlace(const std::string& first, FileError writeThere, bool readableThere,
+                                  const std::string& perUser, bool perUserExists) {
+    const bool unwritable = writeThere == FileError::AccessDenied || writeThere == FileError::PathNotFound;
+    if (!unwritable || perUser.empty()) return {first, false};
+    return {perUser, !perUserExists && readableThere};
+}
+
 }  // namespace hv

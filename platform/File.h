@@ -43,4 +43,17 @@ private:
 // The full path the platform resolves `path` to (GetFullPathName), for messages.
 std::string FullPathOf(const std::string& path);
 
+// How a write at `path` would go, leaving everything as it was: the file
+// opened for writing, or, where it is missing, created and gone at once.
+FileError ProbeWrite(const std::string& path);
+bool IsReadableFile(const std::string& path);
+bool FileExists(const std::string& path);
+// Creates the folder (its parent must exist); true when it is there.
+bool MakeFolder(const std::string& folder);
+// Copies `from` to `to` unless `to` exists.
+bool CopyFileOnce(const std::string& from, const std::string& to);
+// The user's local application data folder (FOLDERID_LocalAppData), empty
+// where there is none or its name does not fit the program's code page.
+std::string LocalAppDataFolder();
+
 }  // namespace hv

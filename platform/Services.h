@@ -45,8 +45,9 @@ constexpr unsigned kRegExpandSz = 2;
 void PlaySoundFile(std::optional<std::string> name, unsigned flags);
 
 // --- shell -------------------------------------------------------------------
-// ShellExecute(no owner, "open", file, no parameters, no directory, show).
-void ShellOpen(std::string_view file, int showCommand);
+// ShellExecute(no owner, "open", file, no parameters, no directory, show);
+// false when nothing took it.
+bool ShellOpen(std::string_view file, int showCommand);
 
 // --- notification-area icon ---------------------------------------------------
 struct TrayIconData {

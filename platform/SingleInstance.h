@@ -27,6 +27,9 @@ private:
 // A window property; only windows of this session's desktop are searched.
 void MarkWindow(const Window& window, std::string_view mark);
 void UnmarkWindow(const Window& window, std::string_view mark);
+// Run elevated, the window still takes this message from programs without
+// those rights: a second copy's bring-back, the shell's tray icon messages.
+void AcceptFromLowerRights(const Window& window, unsigned message);
 Window FindMarkedWindow(std::string_view mark);
 // Restores a minimised window and brings it to the front.
 void BringToFront(const Window& window);

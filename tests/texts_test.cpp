@@ -35,6 +35,27 @@ TEST(Texts, SettingsPath) {
     EXPECT_EQ(SettingsPath("", "D:\\Tools", cwd), "D:\\Tools\\config.dat");
 }
 
+// The first place as the write there went, readable or not, and whether the
+// per-user file exists: where the settings are kept, and whether the first
+// place's file is copied there first.
+TEST(Texts, SettingsPlace) {
+    const std::string first = "C:\\Program Files\\Horovant\\config.dat", user = "C:\\Users\\\xe4\\AppData\\Local\\Horovant\\config.dat";
+    const struct {
+        FileError write;
+        bool readable, userExists;
+        SettingsPlace place;
+    } rows[] = {
+        {FileError::None, true, true, {first, false}},          {FileError::SharingViolation, true, false, {first, false}},
+        {FileError::AccessDenied, true, false, {user, true}},   {FileError::AccessDenied, false, false, {user, false}},
+        {FileError::AccessDenied, true, true, {user, false}},   {FileError::PathNotFound, false, false, {user, false}},
+        {FileError::DiskFull, true, false, {first, false}},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(ChooseSettingsPlace(first, row.write, row.readable, user, row.userExists), row.place)
+            << static_cast<int>(row.write) << row.readable << row.userExists;
+    EXPECT_EQ(ChooseSettingsPlace(first, FileError::AccessDenied, true, "", false).path, first);  // no per-user folder known
+}
+
 TEST(Texts, FileErrorTextNamesThePathGiven) {
     const std::string path = "C:\\Program Files\\Horovant\\config.dat";
     for (const FileError e :

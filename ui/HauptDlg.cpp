@@ -89,7 +89,7 @@ bool HauptDlg::OnInitDialog() {
     AddAboutToSystemMenu();
     Wnd().SetIcon(m_hIcon, true);
     Wnd().SetIcon(m_hIcon, false);
-    m_store.SetPath(hv::SettingsPath(
+    m_store.SetPlace(hv::SettingsPath(
         ReadRegistryValue(RegistryRoot::LocalMachine, kProductKey, kProductDirValue).value_or(""), ModuleDirectory(),
         CurrentDirectory()));
     m_model.wakeForAlarm = WakeForAlarmOf(ReadRegistryValue(RegistryRoot::CurrentUser, kProductKey, kWakeForAlarmValue));
@@ -104,6 +104,8 @@ bool HauptDlg::OnInitDialog() {
     // The display tick runs only while the stopwatch counts.
     Wnd().SetTimer(kTickTimer, static_cast<unsigned>(UntilNextTickMs(WallClockMilliseconds())));
     MarkWindow(Wnd(), kMainWindowMark);
+    AcceptFromLowerRights(Wnd(), WM_TRAYNOTIFY);
+    if (m_taskbarCreated) AcceptFromLowerRights(Wnd(), m_taskbarCreated);
     return true;
 }
 

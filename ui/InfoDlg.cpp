@@ -1,5 +1,7 @@
 #include "ui/InfoDlg.h"
 
+#include "platform/App.h"
+#include "platform/MessageBox.h"
 #include "platform/Services.h"
 #include "res/resource.h"
 #include "ui/MainWindowColours.h"
@@ -19,9 +21,15 @@ BrushHandle InfoDlg::OnCtlColor(DcHandle dc, Window, int kind) {
 }
 
 // Shown normally: a mail program opened hidden would make the button seem dead.
-void InfoDlg::OnMail() { ShellOpen(kFeedbackMail, sw::kShowNormal); }
+void InfoDlg::OnMail() {
+    if (!ShellOpen(kFeedbackMail, sw::kShowNormal))
+        ShowMessageBox(Wnd(), kNoMailProgram, AppName(), mb::kOk | mb::kIconExclamation);
+}
 
-void InfoDlg::OnHomepage() { ShellOpen(kHomepage, sw::kShowDefault); }
+void InfoDlg::OnHomepage() {
+    if (!ShellOpen(kHomepage, sw::kShowDefault))
+        ShowMessageBox(Wnd(), kNoBrowser, AppName(), mb::kOk | mb::kIconExclamation);
+}
 
 bool InfoDlg::HandleMessage(const Message& m, LResult& result) {
     static const MessageMapEntry<InfoDlg> kMessageMap[] = {

@@ -9,6 +9,9 @@ namespace hv {
 // Reserved example addresses until the product has its own.
 constexpr const char* kFeedbackMail = "mailto:feedback@example.com?subject=Horovant";
 constexpr const char* kHomepage = "https://www.example.com/";
+constexpr const char* kNoMailProgram =
+    "Es konnte kein E-Mail-Programm geöffnet werden. Schreiben Sie an feedback@example.com.";
+constexpr const char* kNoBrowser = "Die Internetseite https://www.example.com/ konnte nicht geöffnet werden.";
 
 class InfoDlg : public Dialog {
 public:

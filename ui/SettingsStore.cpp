@@ -1,8 +1,21 @@
 #include "ui/SettingsStore.h"
 
+#include "model/SettingsPath.h"
 #include "platform/Services.h"
 
 namespace hv {
+
+void FileByteStore::SetPlace(const std::string& first) {
+    const FileError write = ProbeWrite(first);
+    std::string folder, perUser;
+    if (write != FileError::None) folder = LocalAppDataFolder();
+    if (!folder.empty()) folder += "\\Horovant", perUser = folder + "\\" + kSettingsFileName;
+    const bool readable = write != FileError::None && IsReadableFile(first);
+    const SettingsPlace place = ChooseSettingsPlace(first, write, readable, perUser, !perUser.empty() && FileExists(perUser));
+    // A folder that cannot be made leaves the file error to name the file.
+    if (place.path != first && MakeFolder(folder) && place.takeOver) CopyFileOnce(first, place.path);
+    m_path = place.path;
+}
 
 FileError FileByteStore::Read(std::size_t size, std::string& bytes) {
     FileError error = m_file.Open(m_path, File::kRead);

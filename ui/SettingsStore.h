@@ -11,6 +11,9 @@ namespace hv {
 class FileByteStore : public ByteStore {
 public:
     void SetPath(std::string path) { m_path = std::move(path); }
+    // `first` where the user may write there, else the per-user folder,
+    // made ready: created, and the first place's file copied in.
+    void SetPlace(const std::string& first);
     const std::string& Path() const { return m_path; }
 
     FileError Read(std::size_t size, std::string& bytes) override;

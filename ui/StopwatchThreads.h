@@ -12,8 +12,9 @@
 
 namespace hv {
 
-// Posted to the window as a worker ends.
-constexpr unsigned WM_STOPWATCHDONE = 0x0400 + 1;  // WM_USER + 1
+// Posted to the window as a worker ends. In the WM_APP range: a dialog takes
+// WM_USER + 1 as DM_SETDEFID.
+constexpr unsigned WM_STOPWATCHDONE = 0x8000 + 103;  // WM_APP + 103
 
 class StopwatchThreads {
 public:

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <limits>
 
+#include "platform/win32/LateBound.h"
 #include "platform/win32/Win32.h"
 
 namespace hv {
@@ -19,6 +20,7 @@ FileError FromLastError(DWORD error) {
         case ERROR_PATH_NOT_FOUND:
             return FileError::PathNotFound;
         case ERROR_ACCESS_DENIED:
+        case ERROR_WRITE_PROTECT:
             return FileError::AccessDenied;
         case ERROR_SHARING_VIOLATION:
         case ERROR_LOCK_VIOLATION:
@@ -108,6 +110,58 @@ FileError File::Write(const void* data, std::size_t size) {
 void File::Close() {
     if (m_handle) CloseHandle(ToHandle(m_handle));
     m_handle = 0;
+}
+
+FileError ProbeWrite(const std::string& path) {
+    // Sharing everything: a program that only reads the file is no reason to move.
+    constexpr DWORD kShareAll = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
+    HANDLE h = CreateFileA(path.c_str(), GENERIC_WRITE, kShareAll, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (h == INVALID_HANDLE_VALUE && GetLastError() == ERROR_FILE_NOT_FOUND)
+        h = CreateFileA(path.c_str(), GENERIC_WRITE, kShareAll, nullptr, CREATE_NEW,
+                        FILE_ATTRIBUTE_TEMPORARY | FILE_FLAG_DELETE_ON_CLOSE, nullptr);
+    if (h == INVALID_HANDLE_VALUE) return LastFileError();
+    CloseHandle(h);
+    return FileError::None;
+}
+
+bool IsReadableFile(const std::string& path) {
+    File f;
+    return f.Open(path, File::kRead) == FileError::None;
+}
+
+bool FileExists(const std::string& path) {
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+bool MakeFolder(const std::string& folder) {
+    return CreateDirectoryA(folder.c_str(), nullptr) || GetLastError() == ERROR_ALREADY_EXISTS;
+}
+
+std::string LocalAppDataFolder() {
+    // Asked only when the program's own folder cannot take the settings: the
+    // shell is loaded then, not at every start.
+    static const GUID kLocalAppData = {0xF1B32785, 0x6FBA, 0x4FCF, {0x9D, 0x55, 0x7B, 0x8E, 0x7F, 0x15, 0x70, 0x91}};
+    using GetFolderFn = HRESULT(WINAPI*)(const GUID&, DWORD, HANDLE, PWSTR*);
+    using FreeFn = void(WINAPI*)(void*);
+    const auto getFolder = win32::LateBound<GetFolderFn>("shell32.dll", "SHGetKnownFolderPath");
+    const auto free = win32::LateBound<FreeFn>("ole32.dll", "CoTaskMemFree");
+    PWSTR wide = nullptr;
+    if (!getFolder || !free || FAILED(getFolder(kLocalAppData, 0, nullptr, &wide))) return {};
+    std::string folder;
+    BOOL lossy = FALSE;
+    const int size = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide, -1, nullptr, 0, nullptr, &lossy);
+    if (size > 1 && !lossy) {
+        folder.resize(static_cast<std::size_t>(size));
+        WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide, -1, folder.data(), size, nullptr, nullptr);
+        folder.resize(static_cast<std::size_t>(size - 1));
+    }
+    free(wide);
+    return folder;
+}
+
+bool CopyFileOnce(const std::string& from, const std::string& to) {
+    return CopyFileA(from.c_str(), to.c_str(), TRUE) != FALSE;
 }
 
 std::string FullPathOf(const std::string& path) {

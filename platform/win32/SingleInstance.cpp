@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "platform/win32/LateBound.h"
 #include "platform/win32/Win32.h"
 
 namespace hv {
@@ -25,7 +26,10 @@ SessionMutex::SessionMutex(std::string_view name) : m_name(name) {
     // "Local\": another user's session has its own copy.
     const std::string full = "Local\\" + m_name;
     const HANDLE h = CreateMutexA(nullptr, FALSE, full.c_str());
-    m_existed = h && GetLastError() == ERROR_ALREADY_EXISTS;
+    // A copy started "als Administrator" holds a mutex that a normal start
+    // may not open: that copy runs too.
+    const DWORD error = GetLastError();
+    m_existed = h ? error == ERROR_ALREADY_EXISTS : error == ERROR_ACCESS_DENIED;
     m_handle = reinterpret_cast<std::uintptr_t>(h);
 }
 
@@ -35,6 +39,14 @@ SessionMutex::~SessionMutex() {
 
 void MarkWindow(const Window& window, std::string_view mark) {
     SetPropA(win32::ToHwnd(window.Handle()), std::string(mark).c_str(), reinterpret_cast<HANDLE>(1));
+}
+
+void AcceptFromLowerRights(const Window& window, unsigned message) {
+    // Windows 7 and later; user32 is loaded anyway.
+    using FilterFn = BOOL(WINAPI*)(HWND, UINT, DWORD, void*);
+    constexpr DWORD kAllow = 1;  // MSGFLT_ALLOW
+    if (const auto filter = win32::LateBound<FilterFn>("user32.dll", "ChangeWindowMessageFilterEx"))
+        filter(win32::ToHwnd(window.Handle()), message, kAllow, nullptr);
 }
 
 void UnmarkWindow(const Window& window, std::string_view mark) {
