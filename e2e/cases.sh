@@ -269,6 +269,23 @@ case_restored_into_the_tray() {
   close_by
 }
 
+# Unpacked where the user may not write, as into "Program Files": the
+# settings go to the user's own folder, the file beside the exe taken over
+# (its alarm shows), and a change is written there; no message.
+case_unwritable_program_folder() {
+  local dir user record="nnt073000${DEFAULT_RECORD:9}"
+  dir=$(install_dir "Program Files/Horovant")
+  printf '%s' "$record" >"$dir/config.dat"
+  ro_dir "$dir" || { echo "e2e: no read-only folder on this machine; unwritable program folder not run" >&2; return; }
+  user="$WINEPREFIX/drive_c/users/$(id -un)/AppData/Local/Horovant/config.dat"
+  start_and_wait "$dir" || return
+  looks Horovant "with the file taken over" "1012 text 07:30:00" "1020 text"
+  act click 1022 # Sound
+  expect_stored "the change in the user's file" "$user" 30 ft
+  expect "the program folder's file" "$(cat "$dir/config.dat")" "$record"
+  close_by
+}
+
 # The label editor: the main window is out of reach while it is open; a
 # rename shows at once, one too long is refused with a notice; Esc closes it
 # and the labels are stored. The about window opens from the Info button and

@@ -42,6 +42,8 @@ rig_boot_prefix() {
 rig_down() {
   [[ -n $HV_TMP ]] || return 0
   app_kill
+  local d
+  for d in "${HV_RO_DIRS[@]}"; do mountpoint -q "$d" && umount "$d"; done
   WINEPREFIX="$HV_TMP/prefix" wineserver -k >/dev/null 2>&1 || true
   [[ -z $HV_XVFB_PID ]] || { kill "$HV_XVFB_PID" && wait "$HV_XVFB_PID"; } 2>/dev/null || true
   rm -rf "$HV_TMP"
@@ -62,6 +64,16 @@ drv() {
   done
   [[ -n $out ]] && printf '%s\n' "$out"
   return "$rc"
+}
+
+# ro_dir <dir>: the folder read-only, as "Program Files" is for a standard
+# user (as root, chmod protects nothing). Only in run.sh's own mount namespace,
+# so that no mount outlives the run; false where mounts are not allowed.
+HV_RO_DIRS=()
+ro_dir() {
+  [[ -n ${HV_MOUNT_NS:-} ]] && mount --bind "$1" "$1" 2>/dev/null || return 1
+  HV_RO_DIRS+=("$1")
+  mount -o remount,ro,bind "$1" 2>/dev/null
 }
 
 # Windows path of a folder inside the prefix's drive C.

@@ -4,6 +4,11 @@
 # Builds nothing. E2E_ONLY=<part of a case name> runs only the matching cases.
 # Leaves a screenshot of the first start in <win-build-dir>/e2e-shot.png.
 set -uo pipefail
+# Run again in a mount namespace of our own: a read-only folder made by a
+# bind mount must be seen by Wine's server too, and must go with us.
+if [[ -z ${HV_MOUNT_NS:-} ]] && unshare --mount --propagation private true 2>/dev/null; then
+  HV_MOUNT_NS=1 exec unshare --mount --propagation private -- "$BASH" "$0" "$@"
+fi
 
 E2E_DIR=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 HV_WIN_BUILD=$(cd "${1:?usage: e2e/run.sh <win-build-dir>}" && pwd)
