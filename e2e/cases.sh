@@ -525,6 +525,9 @@ case_scaled_screen() {
     # shellcheck disable=SC2086
     drv_expect "captions that do not fit at 144 DPI" "all fit" fits Horovant $MAIN_SIZE
     in_place_soon "$shot" 9A2B2B 1 2 3 4 5 6
+    act dpichanged Horovant 144 # as when moved to another screen: fonts made anew, none left over
+    drv_expect "GDI objects after a change of screen" "3 1 0" gdi Horovant
+    in_place_soon "$shot" 9A2B2B 1 2 3 4 5 6
     close_by esc Horovant
   fi
   wine reg delete 'HKCU\Control Panel\Desktop' /v LogPixels /f </dev/null >/dev/null 2>&1

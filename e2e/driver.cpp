@@ -378,6 +378,13 @@ int cmdGdi() {
     return print(join({static_cast<long>(n & 0xFF), static_cast<long>(n >> 8 & 0xFF), static_cast<long>(n >> 16)})), 0;
 }
 
+// WM_DPICHANGED as Windows sends it when the window moves to a screen of
+// that DPI, without the suggested rectangle: a pointer cannot cross processes.
+int cmdDpiChanged() {
+    const auto dpi = static_cast<WORD>(num(3));
+    return send(dialog(2), WM_DPICHANGED, MAKEWPARAM(dpi, dpi), 0, "WM_DPICHANGED"), print("ok"), 0;
+}
+
 // Holds a file open without sharing, as another program can: every open by
 // someone else fails meanwhile.
 // Without sharing, as a virus scanner may; "read": reading, sharing both ways, as a sync client.
@@ -398,7 +405,7 @@ int cmdHold() {
 const std::map<std::string, int (*)()> kCommands = {
     {"wait-window", cmdWaitWindow}, {"wait-gone", cmdWaitGone}, {"dump", cmdDump}, {"fits", cmdFits},
     {"settext", cmdSetText}, {"click", cmdClick}, {"esc", cmdEsc}, {"answer", cmdAnswer}, {"sysmenu", cmdSysMenu},
-    {"tray", cmdTray}, {"gdi", cmdGdi}, {"hold", cmdHold}, {"busyshell", cmdBusyShell}, {"wake", cmdWake}, {"start-timed", cmdStartTimed},
+    {"tray", cmdTray}, {"gdi", cmdGdi}, {"hold", cmdHold}, {"busyshell", cmdBusyShell}, {"wake", cmdWake}, {"dpichanged", cmdDpiChanged}, {"start-timed", cmdStartTimed},
     {"wait-exit", cmdWaitExit}, {"pointer", cmdPointer}, {"winrect", cmdWinRect}, {"clocklag", cmdClockLag}};
 
 }  // namespace

@@ -132,6 +132,8 @@ private:
 };
 
 int SystemMetric(int index);
+// At a screen's DPI (Windows 10 1607 and later); before, the system's.
+int SystemMetricForDpi(int index, int dpi);
 
 // The fonts, brushes and device contexts the wrappers above hold right now.
 struct GdiLiveCount {

@@ -43,6 +43,9 @@ public:
     bool IsIconic() const;
 
     void SetFont(FontHandle font, bool redraw) const;  // WM_SETFONT
+    // A control whose font the window sets: the dialog manager, rescaling
+    // the dialog for another screen's DPI, leaves it alone (Windows 10 1703+).
+    void KeepFontOnDpiChange() const;
     void SetIcon(IconHandle icon, bool big) const;     // WM_SETICON
     void Invalidate(bool erase) const;
     void Update() const;  // UpdateWindow: paints now if anything is invalid
@@ -51,8 +54,6 @@ public:
     Rect MapDialogRect(const Rect& units) const;
     // The DPI the window is drawn for (the system's before Windows 10).
     int Dpi() const;
-    // Moves and sizes the window to a rectangle of the screen.
-    void MoveTo(const Rect& screen) const;
 
     // Setting a timer again replaces it and starts a new period.
     bool SetTimer(unsigned id, unsigned periodMs) const;
@@ -72,8 +73,6 @@ using Control = Window;
 // The window that has the keyboard focus in this thread, or none.
 Window FocusedWindow();
 
-// The rectangle a message's LPARAM points to (WM_DPICHANGED's suggestion).
-Rect RectAt(LParam l);
 
 // The system menu of a window (GetSystemMenu without reverting).
 class SystemMenu {

@@ -28,6 +28,8 @@ constexpr unsigned kTrayRetryTimer = 3, kTrayRetryMs = 3000;
 // objects and the time the wake timer was given (ms since 1970, 0 none).
 constexpr unsigned WM_GDICOUNT = 0x8000 + 101;  // WM_APP + 101
 constexpr unsigned WM_WAKEDUE = 0x8000 + 102;   // WM_APP + 102
+// Posted from WM_DPICHANGED: comes once the dialog manager has rescaled.
+constexpr unsigned WM_DPIDONE = 0x8000 + 104;  // WM_APP + 104
 
 void SetTextIfChanged(const Control& c, const std::string& now, const std::string& before, bool force) {
     if (force || now != before) c.SetText(now);
@@ -94,6 +96,7 @@ bool HauptDlg::OnInitDialog() {
         CurrentDirectory()));
     m_model.wakeForAlarm = WakeForAlarmOf(ReadRegistryValue(RegistryRoot::CurrentUser, kProductKey, kWakeForAlarmValue));
     m_whiteBrush = SolidBrush(kWhite);
+    m_trayPictures = LoadTrayPictures(Wnd());
     CreateFonts();
 
     // One try: a file held at logon is read again at the ticks. Its failure
@@ -150,16 +153,23 @@ void HauptDlg::CreateFonts() {
     m_dateEdit.SetFont(m_dateFont.Handle(), true);
     m_statusEdit.SetFont(m_dateFont.Handle(), true);
     m_overviewFont = Font(ArialFieldFont(ScaledHeight(kOverviewFontHeight, units), kOverviewFontWeight));
+    for (const Control* c : {&m_clockEdit, &m_dateEdit, &m_statusEdit, &m_countdownOverview, &m_stopwatchOverview})
+        c->KeepFontOnDpiChange();
+    for (const auto& overview : m_alarmOverview) overview.KeepFontOnDpiChange();
     for (const auto& overview : m_alarmOverview) overview.SetFont(m_overviewFont.Handle(), true);
     m_countdownOverview.SetFont(m_overviewFont.Handle(), true);
     m_stopwatchOverview.SetFont(m_overviewFont.Handle(), true);
 }
 
-// Moved to a screen with another scaling: the suggested rectangle, and the
-// fonts anew (the dialog manager scales its own font and the controls).
-LResult HauptDlg::OnDpiChanged(WParam, LParam suggested) {
-    Wnd().MoveTo(RectAt(suggested));
+// Moved to a screen with another scaling, once the dialog manager has
+// rescaled the window, the controls and the dialog font (WM_DPICHANGED left
+// to it): the own fonts for the new base units, which the labels follow too,
+// and the tray icon's pictures at the new size.
+LResult HauptDlg::OnDpiDone(WParam, LParam) {
     CreateFonts();
+    m_trayPictures = LoadTrayPictures(Wnd());
+    m_traySnapshot = TrayIconFor(Wnd(), m_trayShown, m_trayPictures);
+    if (m_model.timers.inTray) NotifyIcon(nim::kModify, m_traySnapshot);
     Wnd().Invalidate(true);
     return 0;
 }
@@ -191,7 +201,7 @@ void HauptDlg::UpdateTrayIcon() {
     const TrayView now = TrayViewOf(m_model);
     if (now == m_trayShown) return;
     m_trayShown = now;
-    m_traySnapshot = TrayIconFor(Wnd(), now);
+    m_traySnapshot = TrayIconFor(Wnd(), now, m_trayPictures);
     NotifyIcon(nim::kModify, m_traySnapshot);
 }
 
@@ -231,7 +241,7 @@ void HauptDlg::Perform(const Step& step) {
         }
         case Step::HideToTray:
             m_trayShown = TrayViewOf(m_model);
-            m_traySnapshot = TrayIconFor(Wnd(), m_trayShown);
+            m_traySnapshot = TrayIconFor(Wnd(), m_trayShown, m_trayPictures);
             AnswerTrayIcon(NotifyIcon(nim::kAdd, m_traySnapshot), false);
             break;
         case Step::HideWindow:
@@ -407,8 +417,13 @@ LResult HauptDlg::OnTrayNotify(WParam, LParam mouseMessage) {
 }
 
 // Explorer started, at logon or again after a crash, and has no icon: a
-// hidden window without its icon could never be shown again.
-void HauptDlg::OnTaskbarCreated() { RetryTrayIcon(); }
+// hidden window without its icon could never be shown again. The screen's
+// scaling may have changed meanwhile.
+void HauptDlg::OnTaskbarCreated() {
+    m_trayPictures = LoadTrayPictures(Wnd());
+    m_traySnapshot = TrayIconFor(Wnd(), m_trayShown, m_trayPictures);
+    RetryTrayIcon();
+}
 
 LResult HauptDlg::OnStopwatchDone(WParam, LParam) {
     m_workers.JoinFinished();
@@ -438,7 +453,7 @@ bool HauptDlg::HandleMessage(const Message& m, LResult& result) {
         map::Raw<HauptDlg, &HauptDlg::OnTrayNotify>(WM_TRAYNOTIFY),
         map::Raw<HauptDlg, &HauptDlg::OnGdiCount>(WM_GDICOUNT),
         map::Raw<HauptDlg, &HauptDlg::OnWakeDue>(WM_WAKEDUE),
-        map::Raw<HauptDlg, &HauptDlg::OnDpiChanged>(msg::kDpiChanged),
+        map::Raw<HauptDlg, &HauptDlg::OnDpiDone>(WM_DPIDONE),
         map::Raw<HauptDlg, &HauptDlg::OnPowerBroadcast>(msg::kPowerBroadcast),
         map::Command<HauptDlg, &HauptDlg::OnTrayMinimieren>(IDC_TRAY),
         map::Command<HauptDlg, &HauptDlg::OnAlarmAus>(IDC_ALARM_OFF),
@@ -466,6 +481,11 @@ bool HauptDlg::HandleMessage(const Message& m, LResult& result) {
         if (m_model.timers.stopwatch.Running()) m_model.timers.stopwatch.Stop(MonotonicMilliseconds());
         m_workers.JoinAll();
         UnmarkWindow(Wnd(), kMainWindowMark);
+    }
+    // Not handled: the dialog manager's own answer rescales the dialog.
+    if (m.message == msg::kDpiChanged) {
+        Wnd().Post(WM_DPIDONE, 0, 0);
+        return false;
     }
     if (m_taskbarCreated != 0 && m.message == m_taskbarCreated) {
         OnTaskbarCreated();

@@ -22,6 +22,7 @@
 #include "system/Autostart.h"
 #include "ui/SettingsStore.h"
 #include "ui/StopwatchThreads.h"
+#include "ui/TrayIcon.h"
 
 namespace hv {
 
@@ -109,7 +110,7 @@ private:
     void OnTaskbarCreated();
     LResult OnGdiCount(WParam, LParam);
     LResult OnWakeDue(WParam, LParam);
-    LResult OnDpiChanged(WParam, LParam suggested);
+    LResult OnDpiDone(WParam, LParam);
     LResult OnPowerBroadcast(WParam event, LParam);
     void UpdateTrayIcon();
 
@@ -150,6 +151,7 @@ private:
     MainView m_shown;            // what the controls show now
     bool m_viewShown = false;
     bool m_painted = false, m_entryFieldsShown = false;
+    TrayPictures m_trayPictures;  // at the window's screen's size
     TrayIconData m_traySnapshot;  // the icon as added, to add it again
     TrayView m_trayShown;         // what its picture and tip say now
     unsigned m_taskbarCreated = 0;  // the registered message, known at run time

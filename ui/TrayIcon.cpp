@@ -8,15 +8,19 @@
 
 namespace hv {
 
-TrayIconData TrayIconFor(const Window& window, const TrayView& view) {
+TrayPictures LoadTrayPictures(const Window& window) {
+    const int dpi = window.Dpi();
+    const int cx = SystemMetricForDpi(sm::kCxSmIcon, dpi), cy = SystemMetricForDpi(sm::kCySmIcon, dpi);
+    return {OwnedIcon(IDR_MAINFRAME, cx, cy), OwnedIcon(IDI_ACTIVE, cx, cy)};
+}
+
+TrayIconData TrayIconFor(const Window& window, const TrayView& view, const TrayPictures& pictures) {
     TrayIconData data;
     data.window = window;
     data.id = kTrayIconId;
     data.flags = nim::kFlagMessage | nim::kFlagIcon | nim::kFlagTip;
     data.callbackMessage = WM_TRAYNOTIFY;
-    // The small icon's size at this screen's scaling: 16 at 100 %, 24 at 150 %.
-    data.icon = LoadSharedIcon(view.activeIcon ? IDI_ACTIVE : IDR_MAINFRAME, SystemMetric(sm::kCxSmIcon),
-                               SystemMetric(sm::kCySmIcon));
+    data.icon = (view.activeIcon ? pictures.active : pictures.normal).Handle();
     data.tip = view.tip;
     return data;
 }

@@ -2,6 +2,7 @@
 
 #include <atomic>
 
+#include "platform/win32/LateBound.h"
 #include "platform/win32/Win32.h"
 
 namespace hv {
@@ -78,6 +79,12 @@ PaintDc::~PaintDc() {
 }
 
 int SystemMetric(int index) { return GetSystemMetrics(index); }
+
+int SystemMetricForDpi(int index, int dpi) {
+    using ForDpiFn = int(WINAPI*)(int, UINT);
+    static const auto forDpi = win32::LateBound<ForDpiFn>("user32.dll", "GetSystemMetricsForDpi");
+    return forDpi ? forDpi(index, static_cast<UINT>(dpi)) : GetSystemMetrics(index);
+}
 
 void DefaultPaint(const Window& window) {
     // DefWindowProc's painting of a dialog: the background is erased through

@@ -25,9 +25,21 @@ IconHandle LoadAppIcon(int id) {
     return win32::FromHicon(LoadIconA(win32::ModuleInstance(), MAKEINTRESOURCEA(id)));
 }
 
-IconHandle LoadSharedIcon(int id, int cx, int cy) {
-    return win32::FromHicon(
-        static_cast<HICON>(LoadImageA(win32::ModuleInstance(), MAKEINTRESOURCEA(id), IMAGE_ICON, cx, cy, LR_SHARED)));
+OwnedIcon::OwnedIcon(int id, int cx, int cy)
+    : m_icon(win32::FromHicon(
+          static_cast<HICON>(LoadImageA(win32::ModuleInstance(), MAKEINTRESOURCEA(id), IMAGE_ICON, cx, cy, 0)))) {}
+
+OwnedIcon::~OwnedIcon() {
+    if (m_icon) DestroyIcon(win32::ToHicon(m_icon));
+}
+
+OwnedIcon& OwnedIcon::operator=(OwnedIcon&& other) noexcept {
+    if (this != &other) {
+        if (m_icon) DestroyIcon(win32::ToHicon(m_icon));
+        m_icon = other.m_icon;
+        other.m_icon = {};
+    }
+    return *this;
 }
 
 }  // namespace hv

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "platform/win32/LateBound.h"
 #include "platform/win32/Win32.h"
 
 namespace hv {
@@ -65,6 +66,13 @@ void Window::SetFont(FontHandle font, bool redraw) const {
     SendMessageA(ToHwnd(m_handle), WM_SETFONT, reinterpret_cast<WPARAM>(win32::ToHfont(font)), MAKELPARAM(redraw ? TRUE : FALSE, 0));
 }
 
+void Window::KeepFontOnDpiChange() const {
+    using BehaviorFn = BOOL(WINAPI*)(HWND, int, int);
+    constexpr int kDisableFontUpdate = 1;  // DCDC_DISABLE_FONT_UPDATE
+    static const auto set = win32::LateBound<BehaviorFn>("user32.dll", "SetDialogControlDpiChangeBehavior");
+    if (set) set(ToHwnd(m_handle), kDisableFontUpdate, kDisableFontUpdate);
+}
+
 void Window::SetIcon(IconHandle icon, bool big) const {
     SendMessageA(ToHwnd(m_handle), WM_SETICON, big ? ICON_BIG : ICON_SMALL, reinterpret_cast<LPARAM>(win32::ToHicon(icon)));
 }
@@ -98,16 +106,6 @@ int Window::Dpi() const {
     const int dpi = GetDeviceCaps(dc, LOGPIXELSY);
     ReleaseDC(nullptr, dc);
     return dpi > 0 ? dpi : 96;
-}
-
-Rect RectAt(LParam l) {
-    const RECT* r = reinterpret_cast<const RECT*>(l);
-    return r ? Rect{r->left, r->top, r->right, r->bottom} : Rect{};
-}
-
-void Window::MoveTo(const Rect& screen) const {
-    SetWindowPos(ToHwnd(m_handle), nullptr, screen.left, screen.top, screen.right - screen.left,
-                 screen.bottom - screen.top, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 bool Window::SetTimer(unsigned id, unsigned periodMs) const {
