@@ -132,6 +132,8 @@ private:
 };
 
 int SystemMetric(int index);
+Color SysColour(int index);  // GetSysColor
+bool HighContrastOn();       // SPI_GETHIGHCONTRAST, HCF_HIGHCONTRASTON
 // At a screen's DPI (Windows 10 1607 and later); before, the system's.
 int SystemMetricForDpi(int index, int dpi);
 

@@ -48,6 +48,7 @@ public:
     void KeepFontOnDpiChange() const;
     void SetIcon(IconHandle icon, bool big) const;     // WM_SETICON
     void Invalidate(bool erase) const;
+    void RedrawAll() const;  // the window and every child, erased and painted anew
     void Update() const;  // UpdateWindow: paints now if anything is invalid
     Rect ClientRect() const;
     // A dialog's rectangle in dialog units as pixels of its client area.

@@ -3,11 +3,13 @@
 #include <gtest/gtest.h>
 
 #include "engine/ClockText.h"
+#include "engine/Colours.h"
 #include "engine/Entry.h"
 #include "engine/LabelText.h"
 #include "engine/TrayTip.h"
 #include "model/FileErrorText.h"
 #include "model/SettingsPath.h"
+#include "res/resource.h"
 #include "tests/support/Rig.h"
 
 namespace hvtest {
@@ -54,6 +56,19 @@ TEST(Texts, SettingsPlace) {
         EXPECT_EQ(ChooseSettingsPlace(first, row.write, row.readable, user, row.userExists), row.place)
             << static_cast<int>(row.write) << row.readable << row.userExists;
     EXPECT_EQ(ChooseSettingsPlace(first, FileError::AccessDenied, true, "", false).path, first);  // no per-user folder known
+}
+
+// The program's colours, or with a high-contrast theme on the theme's: no
+// text keeps a colour of its own that the theme could make unreadable.
+TEST(Colours, TheThemesWhileHighContrastIsOn) {
+    const ThemeColours theme{RgbColour(0, 0, 0), RgbColour(255, 255, 0), RgbColour(0, 255, 255)};
+    EXPECT_EQ(PaletteFor(false, theme), Palette{});
+    const Palette hc = PaletteFor(true, theme);
+    const Colour text = theme.windowText;
+    EXPECT_EQ(hc, (Palette{theme.window, text, text, text, text, theme.highlight, text}));
+    for (const int id : {IDC_CLOCK, IDC_DATE, IDC_STATUS, IDC_ALARM1_HOUR})
+        EXPECT_EQ(MainWindowColoursOf(id, 6, hc), (ControlColours{true, true, text})) << id;
+    EXPECT_EQ(MainWindowColoursOf(IDC_CLOCK, 6, Palette{}).text, kClockColour);
 }
 
 TEST(Texts, FileErrorTextNamesThePathGiven) {

@@ -5,6 +5,7 @@
 #include <array>
 #include <string>
 
+#include "ui/MainWindowColours.h"
 #include "platform/Dialog.h"
 #include "platform/Gdi.h"
 
@@ -32,6 +33,7 @@ private:
     void OnRename4() { OnRename(3); }
     void OnRename5() { OnRename(4); }
 
+    Palette m_palette = SystemPalette();  // the theme's while it is a high-contrast one
     SolidBrush m_whiteBrush;
     std::array<Control, kEditableLabels> m_inputEdits;
     std::array<Control, kEditableLabels> m_currentEdits;

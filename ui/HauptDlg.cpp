@@ -95,7 +95,8 @@ bool HauptDlg::OnInitDialog() {
         ReadRegistryValue(RegistryRoot::LocalMachine, kProductKey, kProductDirValue).value_or(""), ModuleDirectory(),
         CurrentDirectory()));
     m_model.wakeForAlarm = WakeForAlarmOf(ReadRegistryValue(RegistryRoot::CurrentUser, kProductKey, kWakeForAlarmValue));
-    m_whiteBrush = SolidBrush(kWhite);
+    m_palette = SystemPalette();
+    m_whiteBrush = SolidBrush(m_palette.window);
     m_trayPictures = LoadTrayPictures(Wnd());
     CreateFonts();
 
@@ -365,7 +366,7 @@ BaseUnits HauptDlg::Units() const {
 
 void HauptDlg::DrawSlotLabels() {
     hv::DrawSlotLabels(ClientDc(Wnd()), m_model.labels, ViewOf(m_model).labelActive, SlotLabelPlaces(Units()),
-                       ScaledHeight(kLabelFontHeight, Units()));
+                       ScaledHeight(kLabelFontHeight, Units()), m_palette);
 }
 
 // Nothing has it, or the dialog itself, which passes keys by: Esc would no
@@ -430,6 +431,17 @@ LResult HauptDlg::OnStopwatchDone(WParam, LParam) {
     return 0;
 }
 
+// A high-contrast theme switched on or off, or its colours changed: the
+// window repaints in the palette for it.
+LResult HauptDlg::OnThemeChanged(WParam, LParam) {
+    const Palette now = SystemPalette();
+    if (now == m_palette) return 0;
+    m_palette = now;
+    m_whiteBrush = SolidBrush(m_palette.window);
+    Wnd().RedrawAll();
+    return 0;
+}
+
 LResult HauptDlg::OnWakeDue(WParam, LParam) { return static_cast<LResult>(m_wakeDue.value_or(0)); }
 
 LResult HauptDlg::OnGdiCount(WParam, LParam) {
@@ -440,7 +452,8 @@ LResult HauptDlg::OnGdiCount(WParam, LParam) {
 IconHandle HauptDlg::OnQueryDragIcon() { return m_hIcon; }
 
 BrushHandle HauptDlg::OnCtlColor(DcHandle dcHandle, Window control, int kind) {
-    return AnswerColours(DeviceContext(dcHandle), MainWindowColoursOf(control.ControlId(), kind), m_whiteBrush.Handle());
+    return AnswerColours(DeviceContext(dcHandle), MainWindowColoursOf(control.ControlId(), kind, m_palette), m_palette,
+                         m_whiteBrush.Handle());
 }
 
 bool HauptDlg::HandleMessage(const Message& m, LResult& result) {
@@ -454,6 +467,8 @@ bool HauptDlg::HandleMessage(const Message& m, LResult& result) {
         map::Raw<HauptDlg, &HauptDlg::OnGdiCount>(WM_GDICOUNT),
         map::Raw<HauptDlg, &HauptDlg::OnWakeDue>(WM_WAKEDUE),
         map::Raw<HauptDlg, &HauptDlg::OnDpiDone>(WM_DPIDONE),
+        map::Raw<HauptDlg, &HauptDlg::OnThemeChanged>(msg::kSysColorChange),
+        map::Raw<HauptDlg, &HauptDlg::OnThemeChanged>(msg::kSettingChange),
         map::Raw<HauptDlg, &HauptDlg::OnPowerBroadcast>(msg::kPowerBroadcast),
         map::Command<HauptDlg, &HauptDlg::OnTrayMinimieren>(IDC_TRAY),
         map::Command<HauptDlg, &HauptDlg::OnAlarmAus>(IDC_ALARM_OFF),

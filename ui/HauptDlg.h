@@ -20,6 +20,7 @@
 #include "platform/Services.h"
 #include "platform/Window.h"
 #include "system/Autostart.h"
+#include "ui/MainWindowColours.h"
 #include "ui/SettingsStore.h"
 #include "ui/StopwatchThreads.h"
 #include "ui/TrayIcon.h"
@@ -111,10 +112,12 @@ private:
     LResult OnGdiCount(WParam, LParam);
     LResult OnWakeDue(WParam, LParam);
     LResult OnDpiDone(WParam, LParam);
+    LResult OnThemeChanged(WParam, LParam);
     LResult OnPowerBroadcast(WParam event, LParam);
     void UpdateTrayIcon();
 
     // Members in the order the window declares them.
+    Palette m_palette;  // the theme's while it is a high-contrast one
     SolidBrush m_whiteBrush;
     IconHandle m_hIcon{};
     Control m_clockEdit;

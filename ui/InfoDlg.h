@@ -1,6 +1,7 @@
 #pragma once
 // The about window: product, version, and two buttons that hand the
 // feedback address and the homepage to the shell.
+#include "ui/MainWindowColours.h"
 #include "platform/Dialog.h"
 #include "platform/Gdi.h"
 
@@ -26,6 +27,7 @@ private:
     void OnMail();
     void OnHomepage();
 
+    Palette m_palette = SystemPalette();  // the theme's while it is a high-contrast one
     SolidBrush m_whiteBrush;
 };
 

@@ -6,6 +6,8 @@
 
 namespace hv {
 
-BrushHandle AnswerColours(const DeviceContext& dc, const ControlColours& c, BrushHandle white);
+BrushHandle AnswerColours(const DeviceContext& dc, const ControlColours& c, const Palette& palette, BrushHandle window);
+// The palette for the theme in force now.
+Palette SystemPalette();
 
 }  // namespace hv

@@ -21,6 +21,6 @@ FontSpec LabelFontSpec(int height);
 // and freed here.
 void DrawSlotLabels(const DeviceContext& dc, const std::array<std::string, kLabelCount>& labels,
                     const std::array<bool, kLabelCount>& active, const std::array<SlotLabelPlace, 6>& places,
-                    int fontHeight);
+                    int fontHeight, const Palette& palette);
 
 }  // namespace hv

@@ -80,6 +80,14 @@ PaintDc::~PaintDc() {
 
 int SystemMetric(int index) { return GetSystemMetrics(index); }
 
+Color SysColour(int index) { return GetSysColor(index); }
+
+bool HighContrastOn() {
+    HIGHCONTRASTA hc{};
+    hc.cbSize = sizeof hc;
+    return SystemParametersInfoA(SPI_GETHIGHCONTRAST, sizeof hc, &hc, 0) && (hc.dwFlags & HCF_HIGHCONTRASTON);
+}
+
 int SystemMetricForDpi(int index, int dpi) {
     using ForDpiFn = int(WINAPI*)(int, UINT);
     static const auto forDpi = win32::LateBound<ForDpiFn>("user32.dll", "GetSystemMetricsForDpi");

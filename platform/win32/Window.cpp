@@ -79,6 +79,10 @@ void Window::SetIcon(IconHandle icon, bool big) const {
 
 void Window::Invalidate(bool erase) const { InvalidateRect(ToHwnd(m_handle), nullptr, erase ? TRUE : FALSE); }
 
+void Window::RedrawAll() const {
+    RedrawWindow(ToHwnd(m_handle), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_FRAME);
+}
+
 void Window::Update() const { UpdateWindow(ToHwnd(m_handle)); }
 
 Rect Window::ClientRect() const {
