@@ -433,13 +433,12 @@ LResult HauptDlg::OnStopwatchDone(WParam, LParam) {
 
 // A high-contrast theme switched on or off, or its colours changed: the
 // window repaints in the palette for it.
-LResult HauptDlg::OnThemeChanged(WParam, LParam) {
+void HauptDlg::OnThemeChanged() {
     const Palette now = SystemPalette();
-    if (now == m_palette) return 0;
+    if (now == m_palette) return;
     m_palette = now;
     m_whiteBrush = SolidBrush(m_palette.window);
     Wnd().RedrawAll();
-    return 0;
 }
 
 LResult HauptDlg::OnWakeDue(WParam, LParam) { return static_cast<LResult>(m_wakeDue.value_or(0)); }
@@ -467,8 +466,6 @@ bool HauptDlg::HandleMessage(const Message& m, LResult& result) {
         map::Raw<HauptDlg, &HauptDlg::OnGdiCount>(WM_GDICOUNT),
         map::Raw<HauptDlg, &HauptDlg::OnWakeDue>(WM_WAKEDUE),
         map::Raw<HauptDlg, &HauptDlg::OnDpiDone>(WM_DPIDONE),
-        map::Raw<HauptDlg, &HauptDlg::OnThemeChanged>(msg::kSysColorChange),
-        map::Raw<HauptDlg, &HauptDlg::OnThemeChanged>(msg::kSettingChange),
         map::Raw<HauptDlg, &HauptDlg::OnPowerBroadcast>(msg::kPowerBroadcast),
         map::Command<HauptDlg, &HauptDlg::OnTrayMinimieren>(IDC_TRAY),
         map::Command<HauptDlg, &HauptDlg::OnAlarmAus>(IDC_ALARM_OFF),
@@ -497,6 +494,8 @@ bool HauptDlg::HandleMessage(const Message& m, LResult& result) {
         m_workers.JoinAll();
         UnmarkWindow(Wnd(), kMainWindowMark);
     }
+    // Seen, and left to the default processing as well.
+    if (m.message == msg::kSysColorChange || m.message == msg::kSettingChange) OnThemeChanged();
     // Not handled: the dialog manager's own answer rescales the dialog.
     if (m.message == msg::kDpiChanged) {
         Wnd().Post(WM_DPIDONE, 0, 0);

@@ -112,7 +112,7 @@ private:
     LResult OnGdiCount(WParam, LParam);
     LResult OnWakeDue(WParam, LParam);
     LResult OnDpiDone(WParam, LParam);
-    LResult OnThemeChanged(WParam, LParam);
+    void OnThemeChanged();
     LResult OnPowerBroadcast(WParam event, LParam);
     void UpdateTrayIcon();
 
