@@ -25,7 +25,7 @@ void BeschriftungDlg::DoDataExchange() {
 
 bool BeschriftungDlg::OnInitDialog() {
     Dialog::OnInitDialog();
-    m_whiteBrush = SolidBrush(m_palette.window);
+    m_backgroundBrush = SolidBrush(m_palette.window);
     return true;
 }
 
@@ -38,7 +38,7 @@ void BeschriftungDlg::OnPaint() {
 }
 
 BrushHandle BeschriftungDlg::OnCtlColor(DcHandle dc, Window, int kind) {
-    return AnswerColours(DeviceContext(dc), WhiteDialogColoursOf(kind, m_palette), m_palette, m_whiteBrush.Handle());
+    return AnswerColours(DeviceContext(dc), WhiteDialogColoursOf(kind, m_palette), m_palette, m_backgroundBrush.Handle());
 }
 
 void BeschriftungDlg::OnRename(int k) {

@@ -34,7 +34,7 @@ private:
     void OnRename5() { OnRename(4); }
 
     Palette m_palette = SystemPalette();  // the theme's while it is a high-contrast one
-    SolidBrush m_whiteBrush;
+    SolidBrush m_backgroundBrush;
     std::array<Control, kEditableLabels> m_inputEdits;
     std::array<Control, kEditableLabels> m_currentEdits;
     Control m_statusEdit;

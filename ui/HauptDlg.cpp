@@ -96,8 +96,13 @@ bool HauptDlg::OnInitDialog() {
         CurrentDirectory()));
     m_model.wakeForAlarm = WakeForAlarmOf(ReadRegistryValue(RegistryRoot::CurrentUser, kProductKey, kWakeForAlarmValue));
     m_palette = SystemPalette();
-    m_whiteBrush = SolidBrush(m_palette.window);
+    m_backgroundBrush = SolidBrush(m_palette.window);
     m_trayPictures = LoadTrayPictures(Wnd());
+    // Once: the controls whose fonts the window makes keep them when the
+    // dialog manager rescales for another screen.
+    for (const Control* c : {&m_clockEdit, &m_dateEdit, &m_statusEdit, &m_countdownOverview, &m_stopwatchOverview,
+                             &m_alarmOverview[0], &m_alarmOverview[1], &m_alarmOverview[2], &m_alarmOverview[3]})
+        c->KeepFontOnDpiChange();
     CreateFonts();
 
     // One try: a file held at logon is read again at the ticks. Its failure
@@ -154,9 +159,6 @@ void HauptDlg::CreateFonts() {
     m_dateEdit.SetFont(m_dateFont.Handle(), true);
     m_statusEdit.SetFont(m_dateFont.Handle(), true);
     m_overviewFont = Font(ArialFieldFont(ScaledHeight(kOverviewFontHeight, units), kOverviewFontWeight));
-    for (const Control* c : {&m_clockEdit, &m_dateEdit, &m_statusEdit, &m_countdownOverview, &m_stopwatchOverview})
-        c->KeepFontOnDpiChange();
-    for (const auto& overview : m_alarmOverview) overview.KeepFontOnDpiChange();
     for (const auto& overview : m_alarmOverview) overview.SetFont(m_overviewFont.Handle(), true);
     m_countdownOverview.SetFont(m_overviewFont.Handle(), true);
     m_stopwatchOverview.SetFont(m_overviewFont.Handle(), true);
@@ -168,8 +170,7 @@ void HauptDlg::CreateFonts() {
 // and the tray icon's pictures at the new size.
 LResult HauptDlg::OnDpiDone(WParam, LParam) {
     CreateFonts();
-    m_trayPictures = LoadTrayPictures(Wnd());
-    m_traySnapshot = TrayIconFor(Wnd(), m_trayShown, m_trayPictures);
+    ReloadTrayPictures();
     if (m_model.timers.inTray) NotifyIcon(nim::kModify, m_traySnapshot);
     Wnd().Invalidate(true);
     return 0;
@@ -421,9 +422,13 @@ LResult HauptDlg::OnTrayNotify(WParam, LParam mouseMessage) {
 // hidden window without its icon could never be shown again. The screen's
 // scaling may have changed meanwhile.
 void HauptDlg::OnTaskbarCreated() {
+    ReloadTrayPictures();
+    RetryTrayIcon();
+}
+
+void HauptDlg::ReloadTrayPictures() {
     m_trayPictures = LoadTrayPictures(Wnd());
     m_traySnapshot = TrayIconFor(Wnd(), m_trayShown, m_trayPictures);
-    RetryTrayIcon();
 }
 
 LResult HauptDlg::OnStopwatchDone(WParam, LParam) {
@@ -437,7 +442,7 @@ void HauptDlg::OnThemeChanged() {
     const Palette now = SystemPalette();
     if (now == m_palette) return;
     m_palette = now;
-    m_whiteBrush = SolidBrush(m_palette.window);
+    m_backgroundBrush = SolidBrush(m_palette.window);
     Wnd().RedrawAll();
 }
 
@@ -452,7 +457,7 @@ IconHandle HauptDlg::OnQueryDragIcon() { return m_hIcon; }
 
 BrushHandle HauptDlg::OnCtlColor(DcHandle dcHandle, Window control, int kind) {
     return AnswerColours(DeviceContext(dcHandle), MainWindowColoursOf(control.ControlId(), kind, m_palette), m_palette,
-                         m_whiteBrush.Handle());
+                         m_backgroundBrush.Handle());
 }
 
 bool HauptDlg::HandleMessage(const Message& m, LResult& result) {

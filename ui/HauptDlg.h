@@ -1,5 +1,5 @@
 #pragma once
-// The main window: every control, the fonts and the white brush, the
+// The main window: every control, the fonts and the background brush, the
 // settings path and the model of what it shows. Each handler reads its
 // controls into data, lets a decision of engine/ act on the model, and
 // writes back what came out: the effects in order, then the view.
@@ -60,6 +60,8 @@ private:
     // The tray icon added again: after a failed add, and when Explorer starts.
     void RetryTrayIcon();
     void AnswerTrayIcon(bool iconThere, bool restoredByUser);
+    // At the size for the window's screen now, in the record kept for the shell.
+    void ReloadTrayPictures();
     void CreateFonts();
     BaseUnits Units() const;
     // The view, the effects in order, the labels, the focus.
@@ -118,7 +120,7 @@ private:
 
     // Members in the order the window declares them.
     Palette m_palette;  // the theme's while it is a high-contrast one
-    SolidBrush m_whiteBrush;
+    SolidBrush m_backgroundBrush;
     IconHandle m_hIcon{};
     Control m_clockEdit;
     std::array<Control, 4> m_alarmSecEdit, m_alarmHourEdit, m_alarmMinEdit;

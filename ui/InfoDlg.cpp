@@ -12,12 +12,12 @@ InfoDlg::InfoDlg() : Dialog(IDD_INFO) {}
 
 bool InfoDlg::OnInitDialog() {
     Dialog::OnInitDialog();
-    m_whiteBrush = SolidBrush(m_palette.window);
+    m_backgroundBrush = SolidBrush(m_palette.window);
     return true;
 }
 
 BrushHandle InfoDlg::OnCtlColor(DcHandle dc, Window, int kind) {
-    return AnswerColours(DeviceContext(dc), WhiteDialogColoursOf(kind, m_palette), m_palette, m_whiteBrush.Handle());
+    return AnswerColours(DeviceContext(dc), WhiteDialogColoursOf(kind, m_palette), m_palette, m_backgroundBrush.Handle());
 }
 
 // Shown normally: a mail program opened hidden would make the button seem dead.

@@ -28,7 +28,7 @@ private:
     void OnHomepage();
 
     Palette m_palette = SystemPalette();  // the theme's while it is a high-contrast one
-    SolidBrush m_whiteBrush;
+    SolidBrush m_backgroundBrush;
 };
 
 }  // namespace hv

@@ -1,6 +1,6 @@
 #pragma once
 // The windows' answers to WM_CTLCOLOR*: the colours engine/Colours decides,
-// set on the control's device context, and the white brush.
+// set on the control's device context, and the background brush.
 #include "engine/Colours.h"
 #include "platform/Gdi.h"
 
