@@ -286,6 +286,15 @@ case_unwritable_program_folder() {
   close_by
 }
 
+# selector_names <six names>: what a screen reader announces for the six
+# slot selectors, in their order.
+selector_names() {
+  local id names=("$@") i=0
+  for id in 1005 1026 1030 1034 1008 1013; do
+    drv_expect "selector $id's accessible name" "${names[i++]}" accname Horovant "$id"
+  done
+}
+
 # The label editor: the main window is out of reach while it is open; a
 # rename shows at once, one too long is refused with a notice; Esc closes it
 # and the labels are stored. The about window opens from the Info button and
@@ -294,6 +303,7 @@ case_label_editor_and_about() {
   local dir wecken="Wecken         "
   dir=$(install_dir Horovant)
   start_and_wait "$dir" || return
+  selector_names "Alarmzeit 1" "Alarmzeit 2" "Alarmzeit 3" "Alarmzeit 4" "Countdown" "Stoppuhr"
   act click 1041 # Beschriftung
   drv_expect "editor opens" found wait-window "$EDITOR" 20000
   expect "click on the main window meanwhile" "$(drv click Horovant 1005)" "refused: disabled"
@@ -306,6 +316,7 @@ case_label_editor_and_about() {
   act esc "$EDITOR"
   drv_expect "editor closes" gone wait-gone "$EDITOR" 20000
   expect_stored "stored labels" "$dir/config.dat" 32 "${LABELS:0:15}$wecken${LABELS:30}"
+  selector_names "Alarmzeit 1" "Wecken" "Alarmzeit 3" "Alarmzeit 4" "Countdown" "Stoppuhr"
   act click 1021 # Info
   drv_expect "about window from Info" found wait-window "$ABOUT" 20000
   looks "$ABOUT" "about window" "1026 text feedback@example.com"

@@ -9,6 +9,7 @@
 #include <io.h>
 #include <windows.h>
 // After <windows.h>, which they need.
+#include <oleacc.h>
 #include <shellapi.h>
 #include <tlhelp32.h>
 
@@ -236,6 +237,7 @@ int cmdFits() {
             if (bs <= BS_DEFPUSHBUTTON || bs == BS_PUSHBOX || (st & BS_PUSHLIKE)) w -= 6, h -= 6;  // border, focus
             else if (bs != BS_GROUPBOX && bs <= BS_AUTORADIOBUTTON && bs != BS_USERBUTTON) w -= box + 4;  // box, gap
             else continue;
+            if (w <= 0 && bs > BS_DEFPUSHBUTTON) continue;  // only its box: a text for screen readers, never shown
             format |= (st & BS_MULTILINE) ? DT_WORDBREAK : DT_SINGLELINE;
         } else {
             continue;
@@ -399,13 +401,39 @@ int cmdHold() {
     return CloseHandle(h), 0;
 }
 
+// What a screen reader announces for a control: its accessible object's name,
+// as Microsoft Active Accessibility hands it out.
+int cmdAccName() {
+    HWND c = control(dialog(2), 3);
+    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    IAccessible* acc = nullptr;
+    const HRESULT got = AccessibleObjectFromWindow(c, OBJID_CLIENT, __uuidof(IAccessible), reinterpret_cast<void**>(&acc));
+    if (FAILED(got) || !acc) throw Fail{"no accessible object: " + hex(got)};
+    VARIANT self;
+    VariantInit(&self);
+    self.vt = VT_I4;
+    self.lVal = CHILDID_SELF;
+    BSTR name = nullptr;
+    const HRESULT hr = acc->get_accName(self, &name);
+    acc->Release();
+    std::string out;
+    if (hr == S_OK && name) {
+        const int n = static_cast<int>(SysStringLen(name));
+        out.resize(static_cast<size_t>(n) * 2);
+        out.resize(static_cast<size_t>(WideCharToMultiByte(CP_ACP, 0, name, n, out.data(), n * 2, nullptr, nullptr)));
+    }
+    SysFreeString(name);
+    return hr == S_OK ? (print(out), 0) : (print("no name"), 1);
+}
+
 // The benchmarks' commands (start-timed, wait-exit, pointer, winrect, clocklag).
 #include "bench/driver_commands.h"
 
 const std::map<std::string, int (*)()> kCommands = {
     {"wait-window", cmdWaitWindow}, {"wait-gone", cmdWaitGone}, {"dump", cmdDump}, {"fits", cmdFits},
     {"settext", cmdSetText}, {"click", cmdClick}, {"esc", cmdEsc}, {"answer", cmdAnswer}, {"sysmenu", cmdSysMenu},
-    {"tray", cmdTray}, {"gdi", cmdGdi}, {"hold", cmdHold}, {"busyshell", cmdBusyShell}, {"wake", cmdWake}, {"dpichanged", cmdDpiChanged}, {"start-timed", cmdStartTimed},
+    {"tray", cmdTray}, {"gdi", cmdGdi}, {"hold", cmdHold}, {"busyshell", cmdBusyShell}, {"wake", cmdWake}, {"dpichanged", cmdDpiChanged},
+    {"accname", cmdAccName}, {"start-timed", cmdStartTimed},
     {"wait-exit", cmdWaitExit}, {"pointer", cmdPointer}, {"winrect", cmdWinRect}, {"clocklag", cmdClockLag}};
 
 }  // namespace

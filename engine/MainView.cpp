@@ -11,6 +11,12 @@ constexpr int kSelectorIds[6] = {IDC_ALARM1_CHECK, IDC_ALARM2_CHECK,    IDC_ALAR
                                  IDC_ALARM4_CHECK, IDC_COUNTDOWN_CHECK, IDC_STOPWATCH_CHECK};
 constexpr int kHoursIds[5] = {IDC_ALARM1_HOUR, IDC_ALARM2_HOUR, IDC_ALARM3_HOUR, IDC_ALARM4_HOUR, IDC_COUNTDOWN_HOUR};
 
+std::string SelectorName(const std::string& label) {
+    std::string name;
+    for (char c : label.substr(0, label.find_last_not_of(' ') + 1)) name += c == '&' ? "&&" : std::string(1, c);
+    return name;
+}
+
 std::string CountdownOverview(const CountdownState& c) {
     if (c.ringing) return "00:00:00";  // until "Alarm aus"
     if (!c.HasValue()) return kNotSet;
@@ -24,6 +30,7 @@ MainView ViewOf(const MainModel& m) {
     MainView v;
     const int selected = SlotIndexOf(t.selector);
     if (selected >= 0) v.selectorChecked[static_cast<std::size_t>(selected)] = true;
+    for (std::size_t i = 0; i < v.selectorName.size(); ++i) v.selectorName[i] = SelectorName(m.labels[i]);
     v.start = m.start;
     v.stop = m.stop;
     v.extra1 = m.extra1;

@@ -11,6 +11,9 @@ namespace hv {
 
 struct MainView {
     std::array<bool, 6> selectorChecked{};  // alarm 1-4, countdown, stopwatch
+    // Each selector's own text, never drawn: what a screen reader announces
+    // for it, its label without the padding ('&' doubled, not a mnemonic).
+    std::array<std::string, 6> selectorName;
     Button start, stop, extra1, extra2;
     bool alarmOffEnabled = false;
     Options checks;

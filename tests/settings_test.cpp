@@ -94,6 +94,15 @@ TEST(SettingsRecord, OddBytesReadAsConsistentStates) {
     }
 }
 
+// What a screen reader announces for each selector: the label as shown,
+// without its padding, an '&' not taken for a mnemonic.
+TEST(SettingsRecord, SelectorsNamedByTheirLabels) {
+    MainModel m;
+    m.labels = {"Alarmzeit 1    ", "Tee & Kuchen   ", "               ", " eins  zwei    ", "T\xe4tig", "&&"};
+    EXPECT_EQ(ViewOf(m).selectorName,
+              (std::array<std::string, 6>{"Alarmzeit 1", "Tee && Kuchen", "", " eins  zwei", "T\xe4tig", "&&&&"}));
+}
+
 // Random and damaged records: never a crash, always a state the window can
 // show. An alarm is armed only with 't' and six digits of a time of day.
 TEST(SettingsRecord, AnyBytesGiveConsistentStates) {

@@ -290,7 +290,10 @@ void HauptDlg::ApplyView() {
     };
     const std::array<const Control*, 6> selectors = {&m_alarmCheck[0], &m_alarmCheck[1], &m_alarmCheck[2],
                                                      &m_alarmCheck[3], &m_countdownCheck, &m_stopwatchCheck};
-    for (std::size_t i = 0; i < selectors.size(); ++i) check(*selectors[i], v.selectorChecked[i], was.selectorChecked[i]);
+    for (std::size_t i = 0; i < selectors.size(); ++i) {
+        check(*selectors[i], v.selectorChecked[i], was.selectorChecked[i]);
+        SetTextIfChanged(*selectors[i], v.selectorName[i], was.selectorName[i], all);
+    }
     button(m_startButton, v.start, was.start);
     button(m_stopButton, v.stop, was.stop);
     button(m_extraButton1, v.extra1, was.extra1);
