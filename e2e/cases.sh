@@ -423,6 +423,45 @@ case_stopwatch_and_gdi_objects() {
   close_by
 }
 
+# Unpacked into a folder whose name the ANSI code page cannot spell: the
+# settings file beside the exe, the Run value naming the exe exactly (its
+# UTF-16 as exported, byte for byte), and at the ring the alarm sound asked
+# for from there (Wine's trace of the name the sound library was given: Wine's
+# own file layer then narrows it to ANSI and misses it, Windows opens it).
+case_folder_named_outside_the_code_page() {
+  local folder="Łódź Ağrı" dir at hms exe want got run='HKLM\Software\Microsoft\Windows\CurrentVersion\Run'
+  dir=$(install_dir "$folder/Horovant-2.0")
+  exe="C:\\$folder\\Horovant-2.0\\Horovant.exe"
+  at=$(($(date +%s) + 20))
+  hms=$(date -d "@$at" +%H:%M:%S)
+  printf 'nnt%sf000000f000000f000000%s' "${hms//:/}" "${DEFAULT_RECORD:30}" >"$dir/config.dat"
+  WINEDEBUG=trace+winmm start_and_wait "$dir" || return
+  act click 1053 # mit Windows starten
+  expect_stored "stored autostart beside the exe" "$dir/config.dat" 132 t
+  wine reg export "$run" "$HV_TMP/run.reg" /y </dev/null >/dev/null 2>&1
+  want=$(printf '"%s"\0' "$exe" | iconv -f UTF-8 -t UTF-16LE | xxd -p | tr -d '\n')
+  got=$(iconv -f UTF-16LE -t UTF-8 "$HV_TMP/run.reg" | tr -d '\r' | sed -e ':a' -e '/\\$/N; s/\\\n *//; ta' |
+    sed -n 's/^"Horovant"=hex(2):\(.*\)/\1/p' | tr -d ',')
+  expect "the Run value as UTF-16" "$got" "$want"
+  eventually 40 is 1020 text "$NOTICE${LABELS:0:15}" || fail_because "alarm 1 did not ring"
+  grep -aqF "SoundName=L\"C:\\\\$(wine_escaped "$folder")\\\\Horovant-2.0\\\\alarm-sound.wav\"" "$HV_TMP/app.log" ||
+    fail_because "the alarm sound not asked for from the program's folder"
+  act click 1018 # Alarm aus
+  close_by
+}
+
+# How Wine's traces print a name: a character beyond ASCII as a backslash and
+# four hex digits.
+wine_escaped() {
+  local c out=""
+  while IFS= read -r -n1 c; do
+    [[ -z $c ]] && continue
+    if [[ $c == [[:ascii:]] ]]; then out+=$c; else out+=$(printf '\\%04x' "'$c"); fi
+  done <<<"$1"
+  printf '%s' "$out"
+}
+
+
 # The option boxes store their bytes at once; "mit Windows starten" writes the
 # quoted path into the Run key (read back with Wine's reg). A restart, into
 # the tray as now stored, shows every box as it was left; unchecked again, the

@@ -2,7 +2,8 @@
 // The file object. A read lets others read and write the file meanwhile, a
 // write lets them read it: a sync client or a virus scanner that looks at the
 // settings at logon no longer shuts the program out. Every call reports its
-// outcome as a FileError; nothing throws.
+// outcome as a FileError; nothing throws. Paths are UTF-8 throughout, so
+// that a folder named in any language is found.
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -53,7 +54,9 @@ bool MakeFolder(const std::string& folder);
 // Copies `from` to `to` unless `to` exists.
 bool CopyFileOnce(const std::string& from, const std::string& to);
 // The user's local application data folder (FOLDERID_LocalAppData), empty
-// where there is none or its name does not fit the program's code page.
+// where there is none.
 std::string LocalAppDataFolder();
+// A path as a text for the screen (Windows-1252), '?' for what that lacks.
+std::string PathAsText(const std::string& path);
 
 }  // namespace hv

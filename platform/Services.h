@@ -15,8 +15,9 @@ namespace hv {
 // --- registry ----------------------------------------------------------------
 enum class RegistryRoot { LocalMachine, CurrentUser };
 
-// The whole data of a value as its bytes (any type), or nothing when the key
-// or value is missing. Never cut to a buffer size.
+// The whole data of a value, or nothing when the key or value is missing:
+// a string value (a folder) as UTF-8, every other type as its bytes. Never
+// cut to a buffer size.
 std::optional<std::string> ReadRegistryValue(RegistryRoot root, std::string_view key, std::string_view valueName);
 
 // RegOpenKeyEx with the given access; closed by the destructor.
@@ -27,7 +28,8 @@ public:
     RegistryKey(const RegistryKey&) = delete;
     RegistryKey& operator=(const RegistryKey&) = delete;
     bool IsOpen() const { return m_key != 0; }
-    bool SetValue(std::string_view name, unsigned type, const void* data, std::uint32_t size) const;
+    // A string value (REG_SZ or REG_EXPAND_SZ) from UTF-8, stored as UTF-16.
+    bool SetString(std::string_view name, unsigned type, std::string_view utf8) const;
     bool DeleteValue(std::string_view name) const;
 
 private:
@@ -41,7 +43,8 @@ constexpr unsigned kKeyWrite = 0x20006;
 constexpr unsigned kRegExpandSz = 2;
 
 // --- sound -------------------------------------------------------------------
-// sndPlaySound: `name` empty with flags 0 stops whatever plays.
+// PlaySound: a file's path (UTF-8) with its flags; none with flags 0 stops
+// whatever plays.
 void PlaySoundFile(std::optional<std::string> name, unsigned flags);
 
 // --- shell -------------------------------------------------------------------

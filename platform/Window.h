@@ -1,7 +1,7 @@
 #pragma once
 // A window or control, by handle. Controls are reached through the dialog by
-// id and bound to members (see Dialog::Bind). Texts are ANSI (code page 1252)
-// bytes, as the ANSI Win32 calls take them.
+// id and bound to members (see Dialog::Bind). Texts are Windows-1252 bytes,
+// widened for the Unicode calls by the platform itself.
 #include <string>
 #include <string_view>
 

@@ -8,11 +8,9 @@ std::string AutostartCommand(const std::string& exePath) { return "\"" + exePath
 
 bool EnableAutostart(const std::string& exePath) {
     const std::string data = AutostartCommand(exePath);
-    // REG_EXPAND_SZ with its terminating NUL counted.
-    const auto size = static_cast<std::uint32_t>(data.size() + 1);
     for (const RegistryRoot root : {RegistryRoot::LocalMachine, RegistryRoot::CurrentUser}) {
         const RegistryKey key(root, kRunKey, kKeyWrite);
-        if (key.IsOpen() && key.SetValue(kRunValueName, kRegExpandSz, data.c_str(), size)) return true;
+        if (key.IsOpen() && key.SetString(kRunValueName, kRegExpandSz, data)) return true;
     }
     return false;
 }

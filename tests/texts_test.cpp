@@ -31,6 +31,8 @@ TEST(Texts, SettingsPath) {
         {"Horovant", "C:\\Windows\\System32\\Horovant\\config.dat"},
         {"\\\\server\\share", "\\\\server\\share\\config.dat"},
         {longDir, longDir + "config.dat"},
+        // UTF-8, as paths are kept: "C:\\Łódź\\"
+        {"C:\\\xc5\x81\xc3\xb3" "d\xc5\xba\\", "C:\\\xc5\x81\xc3\xb3" "d\xc5\xba\\config.dat"},
     };
     // clang-format on
     for (const auto& row : rows) EXPECT_EQ(SettingsPath(row.productDir, exe, cwd), row.path) << row.productDir;

@@ -265,7 +265,7 @@ void HauptDlg::Perform(const Step& step) {
             HourlyBoxClosed(m_model);
             break;
         case Step::FileFailed:
-            ShowMessageBox(Wnd(), FileErrorText(step.error, m_store.Path()), AppName(), mb::kOk | mb::kIconStop);
+            ShowMessageBox(Wnd(), FileErrorText(step.error, PathAsText(m_store.Path())), AppName(), mb::kOk | mb::kIconStop);
             break;
         case Step::LaunchWorker:
             if (!m_workers.Launch(m_model.timers.stopwatch, step.run, Wnd()))

@@ -35,14 +35,14 @@ INT_PTR CALLBACK StaticDialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM
         Dialog* dialog = nullptr;
         if (message == WM_INITDIALOG) {
             dialog = reinterpret_cast<Dialog*>(lParam);
-            SetWindowLongPtrA(hwnd, DWLP_USER, reinterpret_cast<LONG_PTR>(dialog));
+            SetWindowLongPtrW(hwnd, DWLP_USER, reinterpret_cast<LONG_PTR>(dialog));
             if (dialog) dialog->AttachWindow(FromHwnd(hwnd));
         } else {
             // Zero for the few messages before WM_INITDIALOG (WM_SETFONT).
-            dialog = reinterpret_cast<Dialog*>(GetWindowLongPtrA(hwnd, DWLP_USER));
+            dialog = reinterpret_cast<Dialog*>(GetWindowLongPtrW(hwnd, DWLP_USER));
         }
         if (!dialog) return FALSE;
-        if (message == WM_NCDESTROY) SetWindowLongPtrA(hwnd, DWLP_USER, 0);
+        if (message == WM_NCDESTROY) SetWindowLongPtrW(hwnd, DWLP_USER, 0);
 
         const bool wasEnded = dialog->IsEnded();
         LResult result = 0;
@@ -51,10 +51,10 @@ INT_PTR CALLBACK StaticDialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM
         // message (another thread or process, a nested loop) the modal loop
         // still sleeps in GetMessage; a posted WM_NULL wakes it, as
         // Windows' own EndDialog does.
-        if (!wasEnded && dialog->IsEnded()) PostMessageA(hwnd, WM_NULL, 0, 0);
+        if (!wasEnded && dialog->IsEnded()) PostMessageW(hwnd, WM_NULL, 0, 0);
         if (!handled) return FALSE;
         if (ReturnsValueDirectly(message)) return static_cast<INT_PTR>(result);
-        SetWindowLongPtrA(hwnd, DWLP_MSGRESULT, static_cast<LONG_PTR>(result));
+        SetWindowLongPtrW(hwnd, DWLP_MSGRESULT, static_cast<LONG_PTR>(result));
         return TRUE;
     } catch (...) {
         ReportFailure(Window(FromHwnd(hwnd)), message, "the dialog procedure");

@@ -5,9 +5,12 @@
 
 #include "platform/win32/LateBound.h"
 #include "platform/win32/Win32.h"
+#include "platform/win32/WideText.h"
 
 namespace hv {
 namespace {
+
+using win32::WideFromPath;
 
 HANDLE ToHandle(std::uintptr_t h) { return reinterpret_cast<HANDLE>(h); }
 
@@ -62,7 +65,7 @@ FileError File::Open(const std::string& path, unsigned mode) {
     // writing, so only a holder that shares nothing (or not reading) keeps it
     // out; a writer shares reading only, so two writes never interleave.
     const DWORD share = (mode & kWrite) ? FILE_SHARE_READ : FILE_SHARE_READ | FILE_SHARE_WRITE;
-    const HANDLE h = CreateFileA(path.c_str(), access, share, nullptr, disposition, FILE_ATTRIBUTE_NORMAL, nullptr);
+    const HANDLE h = CreateFileW(WideFromPath(path).c_str(), access, share, nullptr, disposition, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (h == INVALID_HANDLE_VALUE) return LastFileError();
     m_handle = reinterpret_cast<std::uintptr_t>(h);
     return FileError::None;
@@ -115,9 +118,10 @@ void File::Close() {
 FileError ProbeWrite(const std::string& path) {
     // Sharing everything: a program that only reads the file is no reason to move.
     constexpr DWORD kShareAll = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
-    HANDLE h = CreateFileA(path.c_str(), GENERIC_WRITE, kShareAll, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    const std::wstring wide = WideFromPath(path);
+    HANDLE h = CreateFileW(wide.c_str(), GENERIC_WRITE, kShareAll, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (h == INVALID_HANDLE_VALUE && GetLastError() == ERROR_FILE_NOT_FOUND)
-        h = CreateFileA(path.c_str(), GENERIC_WRITE, kShareAll, nullptr, CREATE_NEW,
+        h = CreateFileW(wide.c_str(), GENERIC_WRITE, kShareAll, nullptr, CREATE_NEW,
                         FILE_ATTRIBUTE_TEMPORARY | FILE_FLAG_DELETE_ON_CLOSE, nullptr);
     if (h == INVALID_HANDLE_VALUE) return LastFileError();
     CloseHandle(h);
@@ -130,12 +134,12 @@ bool IsReadableFile(const std::string& path) {
 }
 
 bool FileExists(const std::string& path) {
-    const DWORD attributes = GetFileAttributesA(path.c_str());
+    const DWORD attributes = GetFileAttributesW(WideFromPath(path).c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
 bool MakeFolder(const std::string& folder) {
-    return CreateDirectoryA(folder.c_str(), nullptr) || GetLastError() == ERROR_ALREADY_EXISTS;
+    return CreateDirectoryW(WideFromPath(folder).c_str(), nullptr) || GetLastError() == ERROR_ALREADY_EXISTS;
 }
 
 std::string LocalAppDataFolder() {
@@ -148,36 +152,41 @@ std::string LocalAppDataFolder() {
     const auto free = win32::LateBound<FreeFn>("ole32.dll", "CoTaskMemFree");
     PWSTR wide = nullptr;
     if (!getFolder || !free || FAILED(getFolder(kLocalAppData, 0, nullptr, &wide))) return {};
-    std::string folder;
-    BOOL lossy = FALSE;
-    const int size = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide, -1, nullptr, 0, nullptr, &lossy);
-    if (size > 1 && !lossy) {
-        folder.resize(static_cast<std::size_t>(size));
-        WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide, -1, folder.data(), size, nullptr, nullptr);
-        folder.resize(static_cast<std::size_t>(size - 1));
-    }
+    std::string folder = win32::PathFromWide(wide);
     free(wide);
     return folder;
 }
 
 bool CopyFileOnce(const std::string& from, const std::string& to) {
-    return CopyFileA(from.c_str(), to.c_str(), TRUE) != FALSE;
+    return CopyFileW(WideFromPath(from).c_str(), WideFromPath(to).c_str(), TRUE) != FALSE;
 }
 
 std::string FullPathOf(const std::string& path) {
+    const std::wstring wide = WideFromPath(path);
     DWORD size = MAX_PATH;
     for (int attempt = 0; attempt < 4; ++attempt) {
-        std::string full(size, '\0');
-        const DWORD n = GetFullPathNameA(path.c_str(), size, full.data(), nullptr);
+        std::wstring full(size, L'\0');
+        const DWORD n = GetFullPathNameW(wide.c_str(), size, full.data(), nullptr);
         if (n == 0) return path;
         // Too small: n is the size needed, terminating NUL included.
         if (n < size) {
             full.resize(n);
-            return full;
+            return win32::PathFromWide(full);
         }
         size = n + 1;
     }
     return path;
+}
+
+std::string PathAsText(const std::string& path) {
+    // A letter the text's code page lacks is shown as '?', never as another
+    // letter that would name another file.
+    const std::wstring wide = WideFromPath(path);
+    const int n = static_cast<int>(wide.size());
+    std::string text(wide.size() * 2, '\0');
+    text.resize(static_cast<std::size_t>(
+        n == 0 ? 0 : WideCharToMultiByte(1252, WC_NO_BEST_FIT_CHARS, wide.data(), n, text.data(), n * 2, "?", nullptr)));
+    return text;
 }
 
 }  // namespace hv

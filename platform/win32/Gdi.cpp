@@ -4,6 +4,7 @@
 
 #include "platform/win32/LateBound.h"
 #include "platform/win32/Win32.h"
+#include "platform/win32/WideText.h"
 
 namespace hv {
 namespace {
@@ -17,11 +18,11 @@ using win32::ToHdc;
 using win32::ToHwnd;
 
 Font::Font(const FontSpec& s)
-    : m_handle(win32::FromHfont(CreateFontA(s.height, s.width, s.escapement, s.orientation, s.weight, s.italic,
+    : m_handle(win32::FromHfont(CreateFontW(s.height, s.width, s.escapement, s.orientation, s.weight, s.italic,
                                             s.underline, s.strikeOut, static_cast<DWORD>(s.charSet),
                                             static_cast<DWORD>(s.outPrecision), static_cast<DWORD>(s.clipPrecision),
                                             static_cast<DWORD>(s.quality), static_cast<DWORD>(s.pitchAndFamily),
-                                            s.faceName.c_str()))) {
+                                            win32::WideFromText(s.faceName).c_str()))) {
     if (m_handle) ++g_fonts;
 }
 
@@ -52,7 +53,8 @@ FontHandle DeviceContext::SelectFont(FontHandle font) const {
 }
 
 void DeviceContext::TextOut(int x, int y, std::string_view text) const {
-    TextOutA(ToHdc(m_dc), x, y, text.data(), static_cast<int>(text.size()));
+    const std::wstring wide = win32::WideFromText(text);
+    TextOutW(ToHdc(m_dc), x, y, wide.data(), static_cast<int>(wide.size()));
 }
 
 void DeviceContext::DrawIcon(int x, int y, IconHandle icon) const { ::DrawIcon(ToHdc(m_dc), x, y, win32::ToHicon(icon)); }
@@ -85,7 +87,7 @@ Color SysColour(int index) { return GetSysColor(index); }
 bool HighContrastOn() {
     HIGHCONTRASTA hc{};
     hc.cbSize = sizeof hc;
-    return SystemParametersInfoA(SPI_GETHIGHCONTRAST, sizeof hc, &hc, 0) && (hc.dwFlags & HCF_HIGHCONTRASTON);
+    return SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof hc, &hc, 0) && (hc.dwFlags & HCF_HIGHCONTRASTON);
 }
 
 int SystemMetricForDpi(int index, int dpi) {

@@ -12,9 +12,13 @@ namespace hv::win32 {
 // knows no LOAD_LIBRARY_SEARCH_SYSTEM32; there the full path does the same.
 inline HMODULE LoadSystemLibrary(const char* dll) {
     if (const HMODULE module = LoadLibraryExA(dll, nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32)) return module;
-    std::string folder(GetSystemDirectoryA(nullptr, 0), '\0');  // its size, the NUL included
-    const UINT n = folder.empty() ? 0 : GetSystemDirectoryA(folder.data(), static_cast<UINT>(folder.size()));
-    return n > 0 && n < folder.size() ? LoadLibraryA((folder.substr(0, n) + "\\" + dll).c_str()) : nullptr;
+    std::wstring folder(GetSystemDirectoryW(nullptr, 0), L'\0');  // its size, the NUL included
+    const UINT n = folder.empty() ? 0 : GetSystemDirectoryW(folder.data(), static_cast<UINT>(folder.size()));
+    if (n == 0 || n >= folder.size()) return nullptr;
+    folder.resize(n);
+    folder += L'\\';
+    for (const char* c = dll; *c; ++c) folder += static_cast<wchar_t>(static_cast<unsigned char>(*c));  // ASCII names
+    return LoadLibraryW(folder.c_str());
 }
 
 // The function, or null when the DLL or the name cannot be found. With

@@ -21,7 +21,7 @@ public:
             EnableWindow(m_owner, FALSE);
             m_reenableOwner = true;
         }
-        m_hwnd = CreateDialogParamA(win32::ModuleInstance(), MAKEINTRESOURCEA(dialog.TemplateId()), m_owner,
+        m_hwnd = CreateDialogParamW(win32::ModuleInstance(), MAKEINTRESOURCEW(dialog.TemplateId()), m_owner,
                                     win32::StaticDialogProc, reinterpret_cast<LPARAM>(&dialog));
     }
 
@@ -53,7 +53,7 @@ void Pump(const Dialog& dialog, HWND hwnd) {
     bool showWhenIdle = !IsWindowVisible(hwnd);
     MSG msg{};
     while (!dialog.IsEnded() && IsWindow(hwnd)) {
-        if (showWhenIdle && !PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE)) {
+        if (showWhenIdle && !PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE)) {
             showWhenIdle = false;
             ShowWindow(hwnd, SW_SHOWNORMAL);
             UpdateWindow(hwnd);
@@ -62,15 +62,15 @@ void Pump(const Dialog& dialog, HWND hwnd) {
         // EndDialog from a handler run inside GetMessage (a message sent by
         // another thread) is noticed through the WM_NULL the dialog
         // procedure posts then.
-        const BOOL got = GetMessageA(&msg, nullptr, 0, 0);
+        const BOOL got = GetMessageW(&msg, nullptr, 0, 0);
         if (got == 0) {
             PostQuitMessage(static_cast<int>(msg.wParam));
             return;
         }
         if (got == -1) return;
-        if (!IsDialogMessageA(hwnd, &msg)) {
+        if (!IsDialogMessageW(hwnd, &msg)) {
             TranslateMessage(&msg);
-            DispatchMessageA(&msg);
+            DispatchMessageW(&msg);
         }
     }
 }

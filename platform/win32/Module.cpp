@@ -2,6 +2,7 @@
 
 #include "platform/Services.h"
 #include "platform/win32/Win32.h"
+#include "platform/win32/WideText.h"
 
 #include <commctrl.h>
 
@@ -11,12 +12,12 @@ std::string ModuleFileName() {
     // Paths may exceed MAX_PATH; a full buffer means the name was cut.
     constexpr DWORD kLongestPath = 32768;
     for (DWORD size = MAX_PATH; size <= 2 * kLongestPath; size *= 2) {
-        std::string path(size, '\0');
-        const DWORD n = GetModuleFileNameA(nullptr, path.data(), size);
+        std::wstring path(size, L'\0');
+        const DWORD n = GetModuleFileNameW(nullptr, path.data(), size);
         if (n == 0) return std::string();
         if (n < size) {
             path.resize(n);
-            return path;
+            return win32::PathFromWide(path);
         }
     }
     return std::string();
@@ -31,12 +32,12 @@ std::string ModuleDirectory() {
 }
 
 std::string CurrentDirectory() {
-    const DWORD size = GetCurrentDirectoryA(0, nullptr);
+    const DWORD size = GetCurrentDirectoryW(0, nullptr);
     if (size == 0) return std::string();
-    std::string dir(size, '\0');
-    const DWORD n = GetCurrentDirectoryA(size, dir.data());
+    std::wstring dir(size, L'\0');
+    const DWORD n = GetCurrentDirectoryW(size, dir.data());
     dir.resize(n < size ? n : 0);
-    return dir;
+    return win32::PathFromWide(dir);
 }
 
 void InitCommonControls() {

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "platform/win32/Win32.h"
+#include "platform/win32/WideText.h"
 
 namespace hv {
 
@@ -11,23 +12,23 @@ std::string LoadResourceString(int id) {
     // silently, so a text that fills the buffer is read again into a larger one.
     constexpr int kLongest = 65535;
     for (int size = 256;; size *= 2) {
-        std::string text(static_cast<std::size_t>(size), '\0');
-        const int n = LoadStringA(win32::ModuleInstance(), static_cast<UINT>(id), text.data(), size);
+        std::wstring text(static_cast<std::size_t>(size), L'\0');
+        const int n = LoadStringW(win32::ModuleInstance(), static_cast<UINT>(id), text.data(), size);
         if (n <= 0) return std::string();
         if (n < size - 1 || size > kLongest) {
             text.resize(static_cast<std::size_t>(n));
-            return text;
+            return win32::TextFromWide(text);
         }
     }
 }
 
 IconHandle LoadAppIcon(int id) {
-    return win32::FromHicon(LoadIconA(win32::ModuleInstance(), MAKEINTRESOURCEA(id)));
+    return win32::FromHicon(LoadIconW(win32::ModuleInstance(), MAKEINTRESOURCEW(id)));
 }
 
 OwnedIcon::OwnedIcon(int id, int cx, int cy)
     : m_icon(win32::FromHicon(
-          static_cast<HICON>(LoadImageA(win32::ModuleInstance(), MAKEINTRESOURCEA(id), IMAGE_ICON, cx, cy, 0)))) {}
+          static_cast<HICON>(LoadImageW(win32::ModuleInstance(), MAKEINTRESOURCEW(id), IMAGE_ICON, cx, cy, 0)))) {}
 
 OwnedIcon::~OwnedIcon() {
     if (m_icon) DestroyIcon(win32::ToHicon(m_icon));

@@ -2,6 +2,7 @@
 
 #include "platform/Services.h"
 #include "platform/win32/LateBound.h"
+#include "platform/win32/WideText.h"
 
 namespace hv {
 
@@ -15,10 +16,11 @@ bool ShellOpen(std::string_view file, int showCommand) {
         return init && SUCCEEDED(init(nullptr, kApartmentThreaded | kDisableOle1Dde));
     }();
     (void)com;  // a thread with COM set up otherwise goes on all the same
-    using ShellExecuteFn = HINSTANCE(WINAPI*)(HWND, LPCSTR, LPCSTR, LPCSTR, LPCSTR, INT);
-    const auto open = win32::LateBound<ShellExecuteFn>("shell32.dll", "ShellExecuteA");
+    using ShellExecuteFn = HINSTANCE(WINAPI*)(HWND, LPCWSTR, LPCWSTR, LPCWSTR, LPCWSTR, INT);
+    const auto open = win32::LateBound<ShellExecuteFn>("shell32.dll", "ShellExecuteW");
     // Above 32 is success, as documented.
-    return open && reinterpret_cast<INT_PTR>(open(nullptr, "open", std::string(file).c_str(), nullptr, nullptr, showCommand)) > 32;
+    return open &&
+           reinterpret_cast<INT_PTR>(open(nullptr, L"open", win32::WideFromText(file).c_str(), nullptr, nullptr, showCommand)) > 32;
 }
 
 }  // namespace hv

@@ -1,14 +1,15 @@
 #include "platform/Services.h"
 #include "platform/win32/LateBound.h"
+#include "platform/win32/WideText.h"
 
 namespace hv {
 
 void PlaySoundFile(std::optional<std::string> name, unsigned flags) {
-    using SndPlaySoundFn = BOOL(WINAPI*)(LPCSTR, UINT);
+    using PlaySoundFn = BOOL(WINAPI*)(LPCWSTR, HMODULE, DWORD);
     // Stopping needs no library that nothing has played through yet.
-    const auto play = win32::LateBound<SndPlaySoundFn>("winmm.dll", "sndPlaySoundA", name.has_value());
+    const auto play = win32::LateBound<PlaySoundFn>("winmm.dll", "PlaySoundW", name.has_value());
     // A null name stops the sound that plays; every request replaces it.
-    if (play) play(name ? name->c_str() : nullptr, flags);
+    if (play) play(name ? win32::WideFromPath(*name).c_str() : nullptr, nullptr, flags);
 }
 
 }  // namespace hv

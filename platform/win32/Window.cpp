@@ -4,6 +4,7 @@
 
 #include "platform/win32/LateBound.h"
 #include "platform/win32/Win32.h"
+#include "platform/win32/WideText.h"
 
 namespace hv {
 
@@ -16,34 +17,34 @@ int Window::ControlId() const { return GetDlgCtrlID(ToHwnd(m_handle)); }
 
 std::string Window::Text() const {
     const HWND hwnd = ToHwnd(m_handle);
-    const int length = GetWindowTextLengthA(hwnd);
+    const int length = GetWindowTextLengthW(hwnd);
     if (length <= 0) return std::string();
     // The length may be an upper bound (it is for some controls); the copy
     // reports what it really wrote.
-    std::string text(static_cast<std::size_t>(length) + 1, '\0');
-    const int copied = GetWindowTextA(hwnd, text.data(), length + 1);
+    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+    const int copied = GetWindowTextW(hwnd, text.data(), length + 1);
     text.resize(copied > 0 ? static_cast<std::size_t>(copied) : 0);
-    return text;
+    return win32::TextFromWide(text);
 }
 
-void Window::SetText(std::string_view text) const { SetWindowTextA(ToHwnd(m_handle), std::string(text).c_str()); }
+void Window::SetText(std::string_view text) const { SetWindowTextW(ToHwnd(m_handle), win32::WideFromText(text).c_str()); }
 
 void Window::Enable(bool on) const { EnableWindow(ToHwnd(m_handle), on ? TRUE : FALSE); }
 
 bool Window::IsEnabled() const { return IsWindowEnabled(ToHwnd(m_handle)) != FALSE; }
 
-int Window::Check() const { return static_cast<int>(SendMessageA(ToHwnd(m_handle), BM_GETCHECK, 0, 0)); }
+int Window::Check() const { return static_cast<int>(SendMessageW(ToHwnd(m_handle), BM_GETCHECK, 0, 0)); }
 
 void Window::SetCheck(int state) const {
-    SendMessageA(ToHwnd(m_handle), BM_SETCHECK, static_cast<WPARAM>(state), 0);
+    SendMessageW(ToHwnd(m_handle), BM_SETCHECK, static_cast<WPARAM>(state), 0);
 }
 
 void Window::Focus() const { SetFocus(ToHwnd(m_handle)); }
 
 void Window::SelectText(int first, int last) const {
     const HWND hwnd = ToHwnd(m_handle);
-    SendMessageA(hwnd, EM_SETSEL, static_cast<WPARAM>(first), static_cast<LPARAM>(last));
-    SendMessageA(hwnd, EM_SCROLLCARET, 0, 0);
+    SendMessageW(hwnd, EM_SETSEL, static_cast<WPARAM>(first), static_cast<LPARAM>(last));
+    SendMessageW(hwnd, EM_SCROLLCARET, 0, 0);
 }
 
 void Window::Show(int showCommand) const { ShowWindow(ToHwnd(m_handle), showCommand); }
@@ -63,7 +64,7 @@ bool Window::IsVisible() const { return IsWindowVisible(ToHwnd(m_handle)) != FAL
 bool Window::IsIconic() const { return ::IsIconic(ToHwnd(m_handle)) != FALSE; }
 
 void Window::SetFont(FontHandle font, bool redraw) const {
-    SendMessageA(ToHwnd(m_handle), WM_SETFONT, reinterpret_cast<WPARAM>(win32::ToHfont(font)), MAKELPARAM(redraw ? TRUE : FALSE, 0));
+    SendMessageW(ToHwnd(m_handle), WM_SETFONT, reinterpret_cast<WPARAM>(win32::ToHfont(font)), MAKELPARAM(redraw ? TRUE : FALSE, 0));
 }
 
 void Window::KeepFontOnDpiChange() const {
@@ -74,7 +75,7 @@ void Window::KeepFontOnDpiChange() const {
 }
 
 void Window::SetIcon(IconHandle icon, bool big) const {
-    SendMessageA(ToHwnd(m_handle), WM_SETICON, big ? ICON_BIG : ICON_SMALL, reinterpret_cast<LPARAM>(win32::ToHicon(icon)));
+    SendMessageW(ToHwnd(m_handle), WM_SETICON, big ? ICON_BIG : ICON_SMALL, reinterpret_cast<LPARAM>(win32::ToHicon(icon)));
 }
 
 void Window::Invalidate(bool erase) const { InvalidateRect(ToHwnd(m_handle), nullptr, erase ? TRUE : FALSE); }
@@ -101,7 +102,7 @@ int Window::Dpi() const {
     // GetDpiForWindow exists from Windows 10 1607 on; the program runs on 7 too.
     using GetDpiForWindowFn = UINT(WINAPI*)(HWND);
     static const auto getDpi = reinterpret_cast<GetDpiForWindowFn>(
-        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("user32.dll"), "GetDpiForWindow")));
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"user32.dll"), "GetDpiForWindow")));
     if (getDpi) {
         const UINT dpi = getDpi(ToHwnd(m_handle));
         if (dpi) return static_cast<int>(dpi);
@@ -119,11 +120,11 @@ bool Window::SetTimer(unsigned id, unsigned periodMs) const {
 void Window::KillTimer(unsigned id) const { ::KillTimer(ToHwnd(m_handle), id); }
 
 bool Window::Post(unsigned message, WParam w, LParam l) const {
-    return PostMessageA(ToHwnd(m_handle), message, w, l) != FALSE;
+    return PostMessageW(ToHwnd(m_handle), message, w, l) != FALSE;
 }
 
 LResult Window::Send(unsigned message, WParam w, LParam l) const {
-    return SendMessageA(ToHwnd(m_handle), message, w, l);
+    return SendMessageW(ToHwnd(m_handle), message, w, l);
 }
 
 Window FocusedWindow() { return Window(FromHwnd(GetFocus())); }
@@ -132,11 +133,11 @@ SystemMenu::SystemMenu(const Window& owner)
     : m_menu(reinterpret_cast<std::uintptr_t>(GetSystemMenu(ToHwnd(owner.Handle()), FALSE))) {}
 
 void SystemMenu::AppendSeparator() const {
-    AppendMenuA(reinterpret_cast<HMENU>(m_menu), MF_SEPARATOR, 0, nullptr);
+    AppendMenuW(reinterpret_cast<HMENU>(m_menu), MF_SEPARATOR, 0, nullptr);
 }
 
 void SystemMenu::AppendString(unsigned commandId, std::string_view text) const {
-    AppendMenuA(reinterpret_cast<HMENU>(m_menu), MF_STRING, commandId, std::string(text).c_str());
+    AppendMenuW(reinterpret_cast<HMENU>(m_menu), MF_STRING, commandId, win32::WideFromText(text).c_str());
 }
 
 void SystemMenu::SetChecked(unsigned commandId, bool checked) const {
