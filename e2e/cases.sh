@@ -274,7 +274,7 @@ case_restored_into_the_tray() {
 # (its alarm shows), and a change is written there; no message.
 case_unwritable_program_folder() {
   local dir user record="nnt073000${DEFAULT_RECORD:9}"
-  dir=$(install_dir "Program Files/Horovant")
+  dir=$(install_dir "Program Files/Horovant Zip")
   printf '%s' "$record" >"$dir/config.dat"
   ro_dir "$dir" || { echo "e2e: no read-only folder on this machine; unwritable program folder not run" >&2; return; }
   user="$WINEPREFIX/drive_c/users/$(id -un)/AppData/Local/Horovant/config.dat"
@@ -444,22 +444,13 @@ case_folder_named_outside_the_code_page() {
     sed -n 's/^"Horovant"=hex(2):\(.*\)/\1/p' | tr -d ',')
   expect "the Run value as UTF-16" "$got" "$want"
   eventually 40 is 1020 text "$NOTICE${LABELS:0:15}" || fail_because "alarm 1 did not ring"
-  grep -aqF "SoundName=L\"C:\\\\$(wine_escaped "$folder")\\\\Horovant-2.0\\\\alarm-sound.wav\"" "$HV_TMP/app.log" ||
+  # Wine's trace writes a character beyond ASCII as a backslash and four hex digits.
+  grep -aqF 'SoundName=L"C:\\\0141\00f3d\017a A\011fr\0131\\Horovant-2.0\\alarm-sound.wav"' "$HV_TMP/app.log" ||
     fail_because "the alarm sound not asked for from the program's folder"
   act click 1018 # Alarm aus
   close_by
 }
 
-# How Wine's traces print a name: a character beyond ASCII as a backslash and
-# four hex digits.
-wine_escaped() {
-  local c out=""
-  while IFS= read -r -n1 c; do
-    [[ -z $c ]] && continue
-    if [[ $c == [[:ascii:]] ]]; then out+=$c; else out+=$(printf '\\%04x' "'$c"); fi
-  done <<<"$1"
-  printf '%s' "$out"
-}
 
 
 # The option boxes store their bytes at once; "mit Windows starten" writes the
@@ -582,3 +573,66 @@ case_scaled_screen() {
   fi
   wine reg delete 'HKCU\Control Panel\Desktop' /v LogPixels /f </dev/null >/dev/null 2>&1
 }
+
+# The release as a user meets it (when run.sh is given the release folder):
+# the zip holds the build's files and LIESMICH.txt as written (UTF-8 with its
+# byte order mark, CRLF); the installer package, built twice alike, installs
+# for the user (files, a Start menu shortcut that starts the program, the
+# "Apps" entry), is updated by a higher version that keeps the settings and
+# the autostart, refuses a lower one, is removed (the settings file stays),
+# and installs for the whole machine.
+case_release_zip_and_installer() {
+  [[ -n ${HV_RELEASE_DIR:-} ]] || { echo "e2e: no release folder given; release case not run" >&2; return; }
+  local version msi new=$HV_TMP/new user dir lnk machine f v
+  version=$("$E2E_DIR/../scripts/version.sh") msi=$HV_RELEASE_DIR/Horovant-$version.msi
+  mkdir -p "$new" && unzip -qjo "${msi%.msi}.zip" -d "$new" || fail_because "the zip does not unpack"
+  expect "the zip's entries" "$(unzip -Z1 "${msi%.msi}.zip" | tr '\n' ' ')" \
+    "Horovant-$version/ $(printf "Horovant-$version/%s " Horovant.exe LIESMICH.txt alarm-sound.wav stunden-sound.wav)"
+  for f in "$HV_WIN_BUILD"/{Horovant.exe,alarm-sound.wav,stunden-sound.wav} "$E2E_DIR/../res/LIESMICH.txt"; do
+    cmp -s "$new/${f##*/}" "$f" || fail_because "the zip's ${f##*/} is not $f"
+  done
+  [[ $(head -c 3 "$new/LIESMICH.txt") == $'\xef\xbb\xbf' && $(grep -c $'\r$' "$new/LIESMICH.txt") == $(wc -l <"$new/LIESMICH.txt") ]] ||
+    fail_because "LIESMICH.txt is not UTF-8 with its byte order mark and CRLF"
+  echo >>"$new/Horovant.exe" # the higher version's exe, told apart by a byte
+  for f in 1 2; do "$E2E_DIR/../scripts/msi.sh" "$new" "$new/$f.msi" 9.1 1700000000 >/dev/null; done
+  cmp -s "$new/1.msi" "$new/2.msi" || fail_because "two builds of one package differ"
+  user=$WINEPREFIX/drive_c/users/$(id -un) machine="$WINEPREFIX/drive_c/Program Files/Horovant/Horovant.exe"
+  dir=$user/AppData/Local/Programs/Horovant lnk="$user/AppData/Roaming/Microsoft/Windows/Start Menu/Programs/Horovant.lnk"
+  msiexec_ok "per-user install" /i "$msi"
+  for f in Horovant.exe alarm-sound.wav stunden-sound.wav LIESMICH.txt; do [[ -f $dir/$f ]] || fail_because "$f not installed"; done
+  for v in "DisplayName=Horovant" "DisplayVersion=$(msi_property "$msi" ProductVersion)" "Publisher=Veltrano Software"; do
+    apps_entry "$msi" | tr -d '\r' | sed 's/^ *\([A-Za-z]*\) *REG_[A-Z_]* *\(.*\)/\1=\2/' | grep -qxF "$v" || fail_because "Apps entry lacks $v"
+  done
+  from_shortcut "$lnk" || return
+  act click 1053 && act click 1023 # mit Windows starten, Stundensignal
+  run_value || fail_because "no Run value after the box"
+  cp "$dir/config.dat" "$new/config.dat" || fail_because "no settings file beside the installed exe"
+  close_by
+  msiexec_ok "update" /i "$new/1.msi"
+  cmp -s "$dir/Horovant.exe" "$new/Horovant.exe" || fail_because "the update left the old exe"
+  cmp -s "$dir/config.dat" "$new/config.dat" || fail_because "the update changed the settings file"
+  apps_entry "$msi" >/dev/null && fail_because "the old version's Apps entry stayed"
+  from_shortcut "$lnk" || return
+  run_value || fail_because "no Run value after the update and a start"
+  close_by
+  msiexec_ok "" /i "$msi" && fail_because "the lower version was installed over the higher"
+  cmp -s "$dir/Horovant.exe" "$new/Horovant.exe" || fail_because "the refused lower version changed the exe"
+  msiexec_ok "removal" /x "$new/1.msi"
+  [[ -e $dir/Horovant.exe || -e $dir/alarm-sound.wav || -e $lnk ]] && fail_because "files or shortcut left after removal"
+  apps_entry "$new/1.msi" >/dev/null && fail_because "Apps entry left after removal"
+  run_value && fail_because "Run value left after removal"
+  cmp -s "$dir/config.dat" "$new/config.dat" || fail_because "removal did not keep the settings file"
+  msiexec_ok "per-machine install" /i "$msi" ALLUSERS=1 && [[ -f $machine ]] || fail_because "nothing in Program Files"
+  msiexec_ok "per-machine removal" /x "$msi" ALLUSERS=1 && [[ ! -e $machine ]] || fail_because "per-machine removal left the exe"
+}
+# msiexec_ok <what> /i|/x <package> [property...]: quietly, without menu files
+# in the Linux home; a failure is reported unless <what> is empty.
+msiexec_ok() {
+  WINEDLLOVERRIDES="$WINEDLLOVERRIDES;winemenubuilder.exe=d" wine msiexec "$2" "$(winpath "$3")" "${@:4}" /qn \
+    </dev/null >/dev/null 2>&1 || { [[ -n $1 ]] && fail_because "$1 failed"; return 1; }
+}
+msi_property() { msiinfo export "$1" Property | sed -n "s/^$2\t//p" | tr -d '\r'; }
+# apps_entry <package>: its "Apps" entry, failing when there is none.
+apps_entry() { wine reg query "HKLM\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\$(msi_property "$1" ProductCode)" </dev/null 2>/dev/null; }
+run_value() { wine reg query 'HKLM\Software\Microsoft\Windows\CurrentVersion\Run' /v Horovant </dev/null >/dev/null 2>&1; }
+from_shortcut() { wine start "$(winpath "$1")" </dev/null >/dev/null 2>&1 && drv_expect "the shortcut starts it" found wait-window Horovant 30000; }

@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # End-to-end tests of the real Horovant.exe under Wine in a virtual display.
-# Usage: e2e/run.sh <win-build-dir>   (the MinGW build with Horovant.exe and hvdriver.exe)
+# Usage: e2e/run.sh <win-build-dir> [release-dir]
+#   (the MinGW build with Horovant.exe and hvdriver.exe; the folder where
+#   scripts/release.sh put the zip and the installer package made from it)
 # Builds nothing. E2E_ONLY=<part of a case name> runs only the matching cases.
 # Leaves a screenshot of the first start in <win-build-dir>/e2e-shot.png.
 set -uo pipefail
@@ -11,7 +13,8 @@ if [[ -z ${HV_MOUNT_NS:-} ]] && unshare --mount --propagation private true 2>/de
 fi
 
 E2E_DIR=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
-HV_WIN_BUILD=$(cd "${1:?usage: e2e/run.sh <win-build-dir>}" && pwd)
+HV_WIN_BUILD=$(cd "${1:?usage: e2e/run.sh <win-build-dir> [release-dir]}" && pwd)
+HV_RELEASE_DIR=${2:+$(cd "$2" && pwd)}
 for f in Horovant.exe hvdriver.exe; do
   [[ -f $HV_WIN_BUILD/$f ]] || { echo "e2e: $HV_WIN_BUILD/$f missing" >&2; exit 2; }
 done

@@ -23,6 +23,7 @@ public:
     virtual ~AutostartStore() = default;
     virtual bool Enable(const std::string& exePath) = 0;  // false when it could be written nowhere
     virtual bool Disable() = 0;  // false when a value remains that cannot be deleted
+    virtual bool IsThere() = 0;  // a value for the user or the machine
 };
 
 Effects SelectSlot(MainModel& m, SlotSelector selected);
@@ -39,6 +40,10 @@ Effects Daueralarm(MainModel& m, SettingsFile& file);
 Effects Stundensignal(MainModel& m, SettingsFile& file);
 Effects MinimiertStarten(MainModel& m, SettingsFile& file);
 Effects MitWindowsStarten(MainModel& m, SettingsFile& file, AutostartStore& registry, const std::string& exePath);
+// At the start: a value the stored mark asks for but that is gone (removed
+// by an uninstall during an update, or by a cleaning tool) is written again;
+// where it cannot be, the box shows it off and the file keeps its mark.
+void KeepAutostart(MainModel& m, AutostartStore& registry, const std::string& exePath);
 
 // The label editor closed: its five labels (alarm 1-4, countdown) are taken
 // and stored, renamed or not.

@@ -81,4 +81,8 @@ Effects MitWindowsStarten(MainModel& m, SettingsFile& file, AutostartStore& regi
     return out;
 }
 
+void KeepAutostart(MainModel& m, AutostartStore& registry, const std::string& exePath) {
+    if (m.options.autostart && !registry.IsThere()) m.options.autostart = registry.Enable(exePath);
+}
+
 }  // namespace hv

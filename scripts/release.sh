@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Builds the release: Horovant-<version>.zip with one folder Horovant-<version>/
-# holding Horovant.exe, its two wave files and LIESMICH.txt.
+# holding Horovant.exe, its two wave files and LIESMICH.txt, and the Windows
+# Installer package Horovant-<version>.msi with the same files
+# (scripts/msi.sh).
 # Usage: scripts/release.sh [out-dir]   (default build/release)
 #
 # Cross-builds the Windows program (Release) in build/win, the folder that
@@ -9,7 +11,7 @@
 # scripts/version.sh). Fails when the exe imports anything but Windows' own
 # DLLs.
 #
-# The zip is the same byte for byte for the same exe and files: fixed order,
+# Zip and package are the same byte for byte for the same exe and files: fixed order,
 # no extra attributes (zip -X), fixed permissions, and every time stamp set to
 # the last commit's time (or $SOURCE_DATE_EPOCH), written as UTC.
 set -euo pipefail
@@ -72,3 +74,4 @@ mkdir -p "$out"
 zipfile="$(cd "$out" && pwd)/$name.zip"
 mv -f "$stage/out.zip" "$zipfile"
 echo "$zipfile ($(stat -c %s "$zipfile") bytes)"
+"$root/scripts/msi.sh" "$stage/$name" "$out/$name.msi" "$version" "$stamp"

@@ -8,7 +8,7 @@ packages=(
   cmake g++ make googletest libgtest-dev
   g++-mingw-w64-x86-64-posix mingw-w64-tools
   wine wine64 xvfb xauth locales imagemagick
-  zip unzip faketime
+  zip unzip faketime wixl msitools
 )
 
 as_root() {

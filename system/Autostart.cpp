@@ -16,13 +16,16 @@ bool EnableAutostart(const std::string& exePath) {
 }
 
 bool DisableAutostart() {
-    bool remains = false;
     for (const RegistryRoot root : {RegistryRoot::LocalMachine, RegistryRoot::CurrentUser}) {
         const RegistryKey key(root, kRunKey, kKeyWrite);
         if (key.IsOpen()) key.DeleteValue(kRunValueName);  // a value that is not there: nothing to do
-        remains = remains || ReadRegistryValue(root, kRunKey, kRunValueName).has_value();
     }
-    return !remains;
+    return !AutostartIsThere();
+}
+
+bool AutostartIsThere() {
+    return ReadRegistryValue(RegistryRoot::LocalMachine, kRunKey, kRunValueName).has_value() ||
+           ReadRegistryValue(RegistryRoot::CurrentUser, kRunKey, kRunValueName).has_value();
 }
 
 }  // namespace hv

@@ -20,11 +20,13 @@ bool EnableAutostart(const std::string& exePath);
 // Removes the value wherever it is; false when one remains that cannot be
 // deleted (machine-wide, set by an administrator).
 bool DisableAutostart();
+bool AutostartIsThere();
 
 class RunValue : public AutostartStore {
 public:
     bool Enable(const std::string& exePath) override { return EnableAutostart(exePath); }
     bool Disable() override { return DisableAutostart(); }
+    bool IsThere() override { return AutostartIsThere(); }
 };
 
 }  // namespace hv

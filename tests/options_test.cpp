@@ -78,6 +78,25 @@ TEST(Options, AutostartRegistryFirstAndTakenBack) {
     }
 }
 
+// At the start the stored mark and the registry: a value gone is written
+// again; one that cannot be shows the box off, the file untouched.
+TEST(Options, AutostartKeptAtTheStart) {
+    const struct {
+        bool stored, there, writable;
+        const char* outcome;  // the registry's calls, the box, the stored flag
+    } rows[] = {{true, true, true, " 1t"}, {true, false, true, "Enable C:\\H.exe, 1t"},
+                {true, false, false, "Enable C:\\H.exe, 0t"}, {false, false, true, " 0f"}};
+    for (const auto& row : rows) {
+        Rig r;
+        r.m.options.autostart = row.stored;
+        r.store.file->back() = row.stored ? 't' : 'f';
+        r.registry.there = row.there, r.registry.writable = row.writable;
+        KeepAutostart(r.m, r.registry, "C:\\H.exe");
+        const std::string calls = r.registry.calls.empty() ? "" : r.registry.calls[0] + ",";
+        EXPECT_EQ(calls + " " + std::to_string(r.View().checks.autostart) + r.Bytes().back(), row.outcome);
+    }
+}
+
 // The editor's five labels are stored, renamed or not; never the stopwatch's.
 TEST(Labels, TakenAndStoredAtOffset32) {
     Rig r;

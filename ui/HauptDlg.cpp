@@ -108,6 +108,7 @@ bool HauptDlg::OnInitDialog() {
     // One try: a file held at logon is read again at the ticks. Its failure
     // is said by the first tick, so the clock runs while the box is open.
     StartFrom(m_model, m_file.Load(), MonotonicMilliseconds());
+    KeepAutostart(m_model, m_runValue, ModuleFileName());
     Apply({});
 
     // The display tick runs only while the stopwatch counts.

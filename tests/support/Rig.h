@@ -54,10 +54,11 @@ private:
 
 class FakeRegistry : public AutostartStore {
 public:
-    bool writable = true;
+    bool writable = true, there = false;
     std::vector<std::string> calls;
     bool Enable(const std::string& exePath) override { return calls.push_back("Enable " + exePath), writable; }
     bool Disable() override { return calls.push_back("Disable"), writable; }
+    bool IsThere() override { return there; }
 };
 
 // Monday 2027-01-04 at the given time, in ms; the tests' clock shows UTC.
