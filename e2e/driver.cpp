@@ -438,7 +438,7 @@ const std::map<std::string, int (*)()> kCommands = {
 
 }  // namespace
 
-// The commands and their arguments are listed in the README.
+// The commands and their arguments are listed in e2e/README.md.
 int main(int argc, char** argv) {
     _setmode(_fileno(stdout), _O_BINARY);  // texts byte for byte, no CR in the lines
     g_argc = argc;
@@ -446,7 +446,7 @@ int main(int argc, char** argv) {
     const auto c = kCommands.find(argc > 1 ? argv[1] : "");
     int rc = 2;
     try {
-        rc = c != kCommands.end() ? c->second() : throw Fail{"usage: hvdriver <command> ... (see the README)", 2};
+        rc = c != kCommands.end() ? c->second() : throw Fail{"usage: hvdriver <command> ... (see e2e/README.md)", 2};
     } catch (const Fail& f) {
         print(f.what);
         rc = f.code;
