@@ -26,8 +26,6 @@ struct Step {
         HourlyBox,      // "Stundensignal!", titled "Horovant", modal, in front; HourlyBoxClosed after
         FileFailed,     // the settings file's error message for `error`
         LaunchWorker,   // a stopwatch worker for run `run`
-        DisplayTickOn,
-        DisplayTickOff,
     };
     Kind kind;
     std::string text;

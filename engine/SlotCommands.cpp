@@ -95,7 +95,6 @@ Effects StartCountdown(MainModel& m, SettingsFile& file, const EntryTexts& entry
 Effects StartStopwatch(MainModel& m, std::int64_t monoMs) {
     Effects out;
     out.steps.push_back({Step::LaunchWorker, {}, 0, FileError::None, m.timers.stopwatch.Start(monoMs)});
-    out.Add(Step::DisplayTickOn);
     m.stopwatchText = kStopwatchStarted;
     m.extra1.enabled = m.extra2.enabled = false;
     m.stop.enabled = true;
@@ -104,9 +103,8 @@ Effects StartStopwatch(MainModel& m, std::int64_t monoMs) {
     return out;
 }
 
-void HoldStopwatch(MainModel& m, std::int64_t monoMs, Effects& out) {
+void HoldStopwatch(MainModel& m, std::int64_t monoMs) {
     m.stopwatchText = StopwatchText(m.timers.stopwatch.Stop(monoMs));
-    out.Add(Step::DisplayTickOff);
 }
 
 }  // namespace
@@ -169,7 +167,7 @@ Effects Stopp(MainModel& m, SettingsFile& file, std::int64_t monoMs) {
         m.start.caption = kSetCountdown;
         if (c.ringing) AcknowledgeRings(m, file, out);
     } else if (slot == kStopwatchSlot && t.stopwatch.Running()) {
-        HoldStopwatch(m, monoMs, out);
+        HoldStopwatch(m, monoMs);
         m.extra1.enabled = m.extra2.enabled = true;
         m.stop.enabled = false;
     } else {
@@ -192,8 +190,7 @@ Effects Zusatzfunktion1(MainModel& m, SettingsFile& file, std::int64_t monoMs) {
         if (!Written(file, settings::kCountdownActive, "f", out)) return out;
     } else if (t.selector == SlotSelector::Stopwatch && held) {
         out.steps.push_back({Step::LaunchWorker, {}, 0, FileError::None, t.stopwatch.Continue(monoMs)});
-        out.Add(Step::DisplayTickOn);
-        m.extra1.enabled = m.extra2.enabled = false;
+            m.extra1.enabled = m.extra2.enabled = false;
         m.stop.enabled = true;
     }
     out.redrawLabels = true;

@@ -126,14 +126,17 @@ TickResult SecondTick(MainModel& m, SettingsFile& file, std::int64_t wallMs, std
     return r;
 }
 
-Effects DisplayTick(MainModel& m) {
-    Effects out;
-    if (!m.timers.stopwatch.Running()) {
-        out.Add(Step::DisplayTickOff);
-        return out;
-    }
-    m.stopwatchText = StopwatchText(m.timers.stopwatch.Reading());
-    return out;
+void DisplayTick(MainModel& m) {
+    if (m.timers.stopwatch.Running()) m.stopwatchText = StopwatchText(m.timers.stopwatch.Reading());
+}
+
+std::optional<std::int64_t> DisplayTickInMs(const MainModel& m, bool windowSeen, std::int64_t monoMs) {
+    // The worker counts a tenth when it falls due; a little later it is there.
+    constexpr std::int64_t kAfterTheTenthMs = 2, kLateWorkerMs = 10;
+    const std::optional<std::int64_t> next = m.timers.stopwatch.NextTenthAtMs();
+    if (!windowSeen || !next) return std::nullopt;
+    const std::int64_t in = *next + kAfterTheTenthMs - monoMs;
+    return in > 0 ? in : kLateWorkerMs;
 }
 
 }  // namespace hv

@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <optional>
 
 #include "engine/Effects.h"
 #include "model/LocalTime.h"
@@ -41,7 +42,13 @@ struct TickResult {
 TickResult SecondTick(MainModel& m, SettingsFile& file, std::int64_t wallMs, std::int64_t monoMs,
                       const LocalTimeOf& toLocal);
 
-// The stopwatch's reading, shown while it runs; the timer goes once it stands.
-Effects DisplayTick(MainModel& m);
+// The stopwatch's reading, shown while it runs.
+void DisplayTick(MainModel& m);
+// When the display tick comes next: while the stopwatch runs and the window
+// can be seen, just after the worker counts the next tenth (soon again
+// while the worker is late); none otherwise, so that a stopwatch running
+// in the notification area for hours does not wake the program a hundred
+// times a second. Its whole seconds then come with the second tick.
+std::optional<std::int64_t> DisplayTickInMs(const MainModel& m, bool windowSeen, std::int64_t monoMs);
 
 }  // namespace hv

@@ -77,6 +77,12 @@ std::optional<std::int64_t> StopwatchState::NextTenthDueMs(std::uint64_t run) co
     return m_startMs + (m_tenths + 1) * kTenthMs - m_baseMs;
 }
 
+std::optional<std::int64_t> StopwatchState::NextTenthAtMs() const {
+    std::lock_guard<std::mutex> g(m_lock);
+    if (!m_running) return std::nullopt;
+    return m_startMs + (m_tenths + 1) * kTenthMs - m_baseMs;
+}
+
 bool StopwatchState::Count(std::uint64_t run, std::int64_t nowMs) {
     std::lock_guard<std::mutex> g(m_lock);
     if (!m_running || run != m_run) return false;

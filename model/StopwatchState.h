@@ -36,6 +36,8 @@ public:
     // run is over; Count takes every tenth due by `nowMs`, false once the run
     // is over.
     std::optional<std::int64_t> NextTenthDueMs(std::uint64_t run) const;
+    // The window: when the tenth after the one counted falls due, while it runs.
+    std::optional<std::int64_t> NextTenthAtMs() const;
     bool Count(std::uint64_t run, std::int64_t nowMs);
 
 private:

@@ -9,6 +9,7 @@ namespace hv {
 namespace msg {
 constexpr unsigned kNull = 0x0000;
 constexpr unsigned kDestroy = 0x0002;
+constexpr unsigned kSize = 0x0005;
 constexpr unsigned kDpiChanged = 0x02E0;
 constexpr unsigned kPowerBroadcast = 0x0218;
 constexpr unsigned kPaint = 0x000F;

@@ -52,9 +52,9 @@ TEST(SlotCommands, ShownWrittenAndSelectedAgain) {
         {4, "||123456 0||0", counting, "34:17:36+", "t000000123", 1010, {K::Message}, "Countdown neu setzen"},
         {4, "||90 P x||", paused, "00:01:30-", "f000000090", 1010, {K::Message}, "Countdown setzen"},
         {4, "123||", counting, "123:00:00+", "t123000000", 0, {}, "Countdown neu setzen"},
-        {5, "||", running, "00:00:00,00+", "", 0, {K::LaunchWorker, K::DisplayTickOn}, "Stoppuhr neu starten"},
-        {5, "|| S", held, "00:00:01,2-", "", 0, {K::DisplayTickOff}, "Stoppuhr starten"},
-        {5, "|| S P", running, "00:00:01,2+", "", 0, {K::LaunchWorker, K::DisplayTickOn}, "Stoppuhr neu starten"},
+        {5, "||", running, "00:00:00,00+", "", 0, {K::LaunchWorker}, "Stoppuhr neu starten"},
+        {5, "|| S", held, "00:00:01,2-", "", 0, {}, "Stoppuhr starten"},
+        {5, "|| S P", running, "00:00:01,2+", "", 0, {K::LaunchWorker}, "Stoppuhr neu starten"},
         {5, "|| S R", "Stoppuhr starten+ Stoppuhr anhalten- Stoppuhr weiterlaufen lassen- Stoppuhr Reset- ", "inaktiv-", "", 0, {}, "Stoppuhr starten"},
     };
     // clang-format on

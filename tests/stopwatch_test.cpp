@@ -58,18 +58,26 @@ TEST(Stopwatch, StopAndContinueLoseNothingAndOldRunsCountNothing) {
     EXPECT_EQ(s.NextTenthDueMs(s.Start(9000)), 9100);
 }
 
-// The display tick shows the reading while the stopwatch counts, and stops
-// itself once it stands.
+// The display tick shows the reading while the stopwatch counts and the
+// window can be seen, coming just after each tenth is counted (soon again
+// while the worker is late); hidden, or once the stopwatch stands, none.
 TEST(Stopwatch, DisplayTick) {
     Rig r;
     r.Start(5);
     r.m.timers.stopwatch.Count(r.m.timers.stopwatch.Start(0), 67300);
-    EXPECT_TRUE(DisplayTick(r.m).steps.empty());
+    DisplayTick(r.m);
     EXPECT_EQ(r.View().stopwatchOverview, "00:01:07,3");
+    const struct {
+        bool seen;
+        std::int64_t now, in;  // -1: none
+    } rows[] = {{true, 67300, 102}, {true, 67395, 7}, {true, 67402, 10}, {true, 69000, 10}, {false, 67300, -1}};
+    for (const auto& row : rows)
+        EXPECT_EQ(DisplayTickInMs(r.m, row.seen, row.now).value_or(-1), row.in) << row.now;
     r.mono = 67399;
     r.Stop();
-    EXPECT_EQ(Kinds(DisplayTick(r.m)), std::vector<Step::Kind>{Step::DisplayTickOff});
+    DisplayTick(r.m);
     EXPECT_EQ(r.View().stopwatchOverview, "00:01:07,3");
+    EXPECT_FALSE(DisplayTickInMs(r.m, true, 67400));
 }
 
 }  // namespace

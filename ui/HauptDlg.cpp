@@ -21,7 +21,7 @@ namespace hv {
 namespace {
 
 constexpr unsigned kTickTimer = 1;
-constexpr unsigned kDisplayTimer = 2, kDisplayPeriodMs = 10;
+constexpr unsigned kDisplayTimer = 2;
 // A busy shell at logon answers an add after about 4 s, or not at all.
 constexpr unsigned kTrayRetryTimer = 3, kTrayRetryMs = 3000;
 // The private messages by which the end-to-end tests read the live GDI
@@ -194,6 +194,20 @@ void HauptDlg::Apply(const Effects& effects) {
     if (effects.focus) MoveFocus({effects.focus, effects.selectFocusText});
     UpdateTrayIcon();
     UpdateWakeTimer();
+    UpdateDisplayTick();
+}
+
+// Set anew at each display tick, for just after the next tenth; none while
+// the window is hidden or minimised. Seen again, it shows the reading at once.
+void HauptDlg::UpdateDisplayTick() {
+    const auto in = DisplayTickInMs(m_model, Wnd().IsVisible() && !Wnd().IsIconic(), MonotonicMilliseconds());
+    if (in && !m_displayTicking) {
+        DisplayTick(m_model);
+        ApplyView();
+    }
+    m_displayTicking = in.has_value();
+    if (in) Wnd().SetTimer(kDisplayTimer, static_cast<unsigned>(*in));
+    else Wnd().KillTimer(kDisplayTimer);
 }
 
 // While hidden, the icon and its tip follow the state; the shell hears of it
@@ -272,8 +286,6 @@ void HauptDlg::Perform(const Step& step) {
             if (!m_workers.Launch(m_model.timers.stopwatch, step.run, Wnd()))
                 ReportFailure(Wnd(), 0, "the stopwatch's worker did not start");
             break;
-        case Step::DisplayTickOn: Wnd().SetTimer(kDisplayTimer, kDisplayPeriodMs); break;
-        case Step::DisplayTickOff: Wnd().KillTimer(kDisplayTimer); break;
     }
 }
 
@@ -392,13 +404,10 @@ void HauptDlg::OnTimer(unsigned timerId) {
     if (timerId == kTickTimer) {
         RunSecondTick(m_model, m_file, *this);
     } else if (timerId == kDisplayTimer) {
-        // A hundred times a second: the reading alone, unless the timer goes.
-        const Effects effects = DisplayTick(m_model);
-        if (effects.steps.empty()) {
-            ApplyView();
-        } else {
-            Apply(effects);
-        }
+        // About ten times a second: the reading alone.
+        DisplayTick(m_model);
+        ApplyView();
+        UpdateDisplayTick();
     } else if (timerId == kTrayRetryTimer) {
         RetryTrayIcon();
     }
@@ -505,6 +514,7 @@ bool HauptDlg::HandleMessage(const Message& m, LResult& result) {
     }
     // Seen, and left to the default processing as well.
     if (m.message == msg::kSysColorChange || m.message == msg::kSettingChange) OnThemeChanged();
+    if (m.message == msg::kSize) UpdateDisplayTick();  // minimised or restored
     // Not handled: the dialog manager's own answer rescales the dialog.
     if (m.message == msg::kDpiChanged) {
         Wnd().Post(WM_DPIDONE, 0, 0);

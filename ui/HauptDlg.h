@@ -117,6 +117,7 @@ private:
     void OnThemeChanged();
     LResult OnPowerBroadcast(WParam event, LParam);
     void UpdateTrayIcon();
+    void UpdateDisplayTick();
 
     // Members in the order the window declares them.
     Palette m_palette;  // the theme's while it is a high-contrast one
@@ -156,6 +157,7 @@ private:
     MainView m_shown;            // what the controls show now
     bool m_viewShown = false;
     bool m_painted = false, m_entryFieldsShown = false;
+    bool m_displayTicking = false;  // the display timer is set
     TrayPictures m_trayPictures;  // at the window's screen's size
     TrayIconData m_traySnapshot;  // the icon as added, to add it again
     TrayView m_trayShown;         // what its picture and tip say now
