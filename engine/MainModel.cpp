@@ -36,7 +36,6 @@ void ApplyStartStates(MainModel& m, const SettingsRecord& record) {
     m.options.startMinimized = record.StartMinimized();
     m.timers.minimiseOnFirstPaint = record.StartMinimized();
     m.options.hourlySignal = record.HourlySignal();
-    m.timers.hourlySignalOn = record.HourlySignal();
     // Without sound, only the continuous alarm's notice can announce an
     // alarm, so it is forced on and cannot be switched off.
     m.options.sound = record.SoundOn();

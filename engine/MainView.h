@@ -31,13 +31,8 @@ struct MainView {
 
 MainView ViewOf(const MainModel& m);
 
-// Where the keyboard focus goes, as a control id; 0 leaves it where it is.
-// Never an unchecked slot selector: on Windows a radio button that gets the
-// focus clicks itself.
-struct FocusMove {
-    int control = 0;
-    bool selectText = false;  // select the field's text, to be typed over
-};
+// Never an unchecked slot selector as the focus (FocusMove): on Windows a
+// radio button that gets the focus clicks itself.
 // The hours entry field of an alarm (slot 0..3) or of the countdown (4).
 int HoursFieldOf(int slot);
 

@@ -2,7 +2,7 @@
 // mark, and the mark is the option. Every change is stored at once; a write
 // that fails has been reported and leaves the box as it was.
 #include "engine/Commands.h"
-#include "engine/Signalling.h"
+#include "engine/FieldWrite.h"
 
 namespace hv {
 namespace {
@@ -13,8 +13,8 @@ const char* Flag(bool on, const char* yes, const char* no) { return on ? yes : n
 // a default, not what is stored.
 bool PairWritten(const MainModel& m, SettingsFile& file, bool minimised, bool hourly, std::size_t clicked, Effects& out) {
     const std::string pair = std::string(Flag(minimised, "j", "n")) + Flag(hourly, "j", "n");
-    if (m.stored.unread) return Written(file, clicked, pair.substr(clicked, 1), out);
-    return Written(file, settings::kStartMinimized, pair, out);
+    if (m.stored.unread) return WriteField(file, clicked, pair.substr(clicked, 1), out);
+    return WriteField(file, settings::kStartMinimized, pair, out);
 }
 }  // namespace
 
@@ -24,7 +24,7 @@ Effects Sound(MainModel& m, SettingsFile& file) {
     Effects out;
     Options& o = m.options;
     if (o.sound) {
-        if (!Written(file, settings::kSoundOn, o.continuousAlarm ? "f" : "ft", out)) return out;
+        if (!WriteField(file, settings::kSoundOn, o.continuousAlarm ? "f" : "ft", out)) return out;
         o.sound = false;
         o.continuousAlarm = true;
     } else {
@@ -32,7 +32,7 @@ Effects Sound(MainModel& m, SettingsFile& file) {
         // have said off while the box was forced on. Not while the stored
         // record is unread: the box may show the default.
         const std::string flags = std::string("t") + (m.stored.unread ? "" : Flag(o.continuousAlarm, "t", "f"));
-        if (!Written(file, settings::kSoundOn, flags, out)) return out;
+        if (!WriteField(file, settings::kSoundOn, flags, out)) return out;
         o.sound = true;
     }
     return out;
@@ -41,7 +41,7 @@ Effects Sound(MainModel& m, SettingsFile& file) {
 Effects Daueralarm(MainModel& m, SettingsFile& file) {
     Effects out;
     const bool on = !m.options.continuousAlarm;
-    if (Written(file, settings::kContinuousAlarm, Flag(on, "t", "f"), out)) m.options.continuousAlarm = on;
+    if (WriteField(file, settings::kContinuousAlarm, Flag(on, "t", "f"), out)) m.options.continuousAlarm = on;
     return out;
 }
 
@@ -50,7 +50,6 @@ Effects Stundensignal(MainModel& m, SettingsFile& file) {
     const bool on = !m.options.hourlySignal;
     if (!PairWritten(m, file, m.options.startMinimized, on, settings::kHourlySignal, out)) return out;
     m.options.hourlySignal = on;
-    m.timers.hourlySignalOn = on;
     return out;
 }
 
@@ -69,10 +68,10 @@ Effects MitWindowsStarten(MainModel& m, SettingsFile& file, AutostartStore& regi
     Effects out;
     const bool on = !m.options.autostart;
     if (on ? !registry.Enable(exePath) : !registry.Disable()) {
-        out.steps.push_back({Step::Message, on ? kAutostartNotWritten : kAutostartNotRemoved, kIconExclamation});
+        out.Add(Step::Tell(on ? kAutostartNotWritten : kAutostartNotRemoved, kIconExclamation));
         return out;
     }
-    if (!Written(file, settings::kAutostart, Flag(on, "t", "f"), out)) {
+    if (!WriteField(file, settings::kAutostart, Flag(on, "t", "f"), out)) {
         if (on) registry.Disable();
         else registry.Enable(exePath);
         return out;

@@ -1,6 +1,7 @@
 #include "engine/Signalling.h"
 
 #include "engine/ClockText.h"
+#include "engine/FieldWrite.h"
 
 namespace hv {
 namespace {
@@ -36,10 +37,10 @@ void CallAttention(MainModel& m, Effects& out) { ShowWindow(m, Step::Alert, out)
 
 void RingAlarm(MainModel& m, int k, Effects& out) {
     if (!m.options.continuousAlarm) {
-        if (m.options.sound) out.Add(Step::PlayOnce, kAlarmSound);
+        if (m.options.sound) out.Add(Step::Play(kAlarmSound, false));
         return;
     }
-    if (m.options.sound) out.Add(Step::PlayLoop, kAlarmSound);
+    if (m.options.sound) out.Add(Step::Play(kAlarmSound, true));
     m.timers.alarms[static_cast<std::size_t>(k)].ringing = true;
     m.timers.lastNoticeAlarm = k;
     m.ringNotice = kReachedNotice + m.labels[static_cast<std::size_t>(k)];
@@ -49,17 +50,15 @@ void RingAlarm(MainModel& m, int k, Effects& out) {
 void RingCountdown(MainModel& m, SettingsFile& file, Effects& out, bool asleep) {
     CountdownState& c = m.timers.countdown;
     if (!m.options.continuousAlarm) {
-        if (m.options.sound) out.Add(Step::PlayOnce, kAlarmSound);
+        if (m.options.sound) out.Add(Step::Play(kAlarmSound, false));
         // The countdown slot stops as Stopp stops it, whichever is selected.
         ResetCountdown(m);
         out.redrawLabels = true;
-        // A hidden window's icon no longer says the countdown is on.
-        if (m.timers.inTray) out.Add(Step::UpdateTrayIcon);
         // A failed write is reported; the tick goes on with its checks.
-        Written(file, settings::kCountdownActive, "f", out);
+        WriteField(file, settings::kCountdownActive, "f", out);
         return;
     }
-    if (m.options.sound) out.Add(Step::PlayLoop, kAlarmSound);
+    if (m.options.sound) out.Add(Step::Play(kAlarmSound, true));
     c.active = false;
     c.countedUpToMs.reset();
     c.ringing = true;
@@ -74,18 +73,18 @@ void HourlySignal(MainModel& m, Effects& out) {
     // sleeper would hear one chime and then silence.
     const bool chime = m.options.sound && !m.timers.AnythingRinging();
     if (!m.timers.inTray) {
-        if (chime) out.Add(Step::PlayOnce, kHourlySound);
+        if (chime) out.Add(Step::Play(kHourlySound, false));
         m.timers.hourlySignalPending = true;
         return;
     }
     if (m.options.sound) {
-        if (chime) out.Add(Step::PlayOnce, kHourlySound);
+        if (chime) out.Add(Step::Play(kHourlySound, false));
         return;
     }
     // Hours later the next box would open over the first: one is enough.
     if (m.timers.hourlyBoxOpen) return;
     m.timers.hourlyBoxOpen = true;
-    out.Add(Step::HourlyBox, kHourlyNotice);
+    out.Add(Step::Hourly(kHourlyNotice));
 }
 
 void HourlyBoxClosed(MainModel& m) { m.timers.hourlyBoxOpen = false; }
@@ -98,7 +97,7 @@ void AcknowledgeRings(MainModel& m, SettingsFile& file, Effects& out) {
     if (c.ringing) {
         c.ringing = false;
         ResetCountdown(m);
-        Written(file, settings::kCountdownActive, "f", out);
+        WriteField(file, settings::kCountdownActive, "f", out);
     }
     if (m.timers.selector == SlotSelector::Stopwatch) m.stop.enabled = m.timers.stopwatch.Running();
     m.timers.hourlySignalPending = false;

@@ -38,12 +38,4 @@ void BringBack(MainModel& m, Effects& out);
 // As BringBack, for what the user did not ask for: a ring, a missed alarm.
 void CallAttention(MainModel& m, Effects& out);
 
-// Each write that fails is reported once; the command goes no further.
-inline bool Written(SettingsFile& file, std::size_t offset, std::string_view bytes, Effects& out) {
-    const FileError error = file.Write(offset, bytes);
-    if (error == FileError::None) return true;
-    out.steps.push_back({Step::FileFailed, {}, 0, error});
-    return false;
-}
-
 }  // namespace hv

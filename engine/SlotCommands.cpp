@@ -3,6 +3,7 @@
 #include "engine/ClockText.h"
 #include "engine/Commands.h"
 #include "engine/Entry.h"
+#include "engine/FieldWrite.h"
 #include "engine/MainView.h"
 #include "engine/Signalling.h"
 
@@ -29,12 +30,11 @@ void EnableSlotButtons(MainModel& m) {
 }
 
 void FocusHours(int slot, Effects& out) {
-    out.focus = HoursFieldOf(slot);
-    out.selectFocusText = true;
+    out.focus = FocusMove{HoursFieldOf(slot), true};
 }
 
 void Reject(int slot, Effects& out) {
-    out.steps.push_back({Step::Message, kBadEntry, kIconStop});
+    out.Add(Step::Tell(kBadEntry, kIconStop));
     FocusHours(slot, out);
 }
 
@@ -45,7 +45,7 @@ Effects StartAlarm(MainModel& m, SettingsFile& file, int k, const EntryTexts& en
     // A refused entry leaves the slot and the file as they were: the alarm
     // the user still sees armed stays armed at the next start too. A failed
     // write commits nothing either.
-    if (target && !Written(file, settings::AlarmActive(k), "t" + target->hourText + target->minuteText + target->secondText, out))
+    if (target && !WriteField(file, settings::AlarmActive(k), "t" + target->hourText + target->minuteText + target->secondText, out))
         return out;
     m.start.caption = kResetAlarm;
     if (target) {
@@ -87,14 +87,14 @@ Effects StartCountdown(MainModel& m, SettingsFile& file, const EntryTexts& entry
     m.extra2.enabled = false;
     m.start.caption = kResetCountdown;
     m.stop.enabled = true;
-    if (!Written(file, settings::kCountdownActive, "t" + accepted->storedTime, out)) return out;
+    if (!WriteField(file, settings::kCountdownActive, "t" + accepted->storedTime, out)) return out;
     out.redrawLabels = true;
     return out;
 }
 
 Effects StartStopwatch(MainModel& m, std::int64_t monoMs) {
     Effects out;
-    out.steps.push_back({Step::LaunchWorker, {}, 0, FileError::None, m.timers.stopwatch.Start(monoMs)});
+    out.Add(Step::Worker(m.timers.stopwatch.Start(monoMs)));
     m.stopwatchText = kStopwatchStarted;
     m.extra1.enabled = m.extra2.enabled = false;
     m.stop.enabled = true;
@@ -155,7 +155,7 @@ Effects Stopp(MainModel& m, SettingsFile& file, std::int64_t monoMs) {
         a.active = false;
         m.stop.enabled = false;
         // A failed write has been reported; the handler goes no further.
-        if (!Written(file, settings::AlarmActive(slot), "f", out)) return out;
+        if (!WriteField(file, settings::AlarmActive(slot), "f", out)) return out;
         m.start.caption = kSetAlarm;
     } else if (slot == kCountdownSlot) {
         CountdownState& c = t.countdown;
@@ -163,7 +163,7 @@ Effects Stopp(MainModel& m, SettingsFile& file, std::int64_t monoMs) {
         c.countedUpToMs.reset();
         m.stop.enabled = m.extra1.enabled = m.extra2.enabled = false;
         c.hours = c.minutes = c.seconds = kNoValue;
-        if (!Written(file, settings::kCountdownActive, "f", out)) return out;
+        if (!WriteField(file, settings::kCountdownActive, "f", out)) return out;
         m.start.caption = kSetCountdown;
         if (c.ringing) AcknowledgeRings(m, file, out);
     } else if (slot == kStopwatchSlot && t.stopwatch.Running()) {
@@ -187,9 +187,9 @@ Effects Zusatzfunktion1(MainModel& m, SettingsFile& file, std::int64_t monoMs) {
         t.countdown.countedUpToMs.reset();
         m.extra1.enabled = false;
         m.extra2.enabled = true;
-        if (!Written(file, settings::kCountdownActive, "f", out)) return out;
+        if (!WriteField(file, settings::kCountdownActive, "f", out)) return out;
     } else if (t.selector == SlotSelector::Stopwatch && held) {
-        out.steps.push_back({Step::LaunchWorker, {}, 0, FileError::None, t.stopwatch.Continue(monoMs)});
+        out.Add(Step::Worker(t.stopwatch.Continue(monoMs)));
             m.extra1.enabled = m.extra2.enabled = false;
         m.stop.enabled = true;
     }
@@ -208,7 +208,7 @@ Effects Zusatzfunktion2(MainModel& m, SettingsFile& file, std::int64_t monoMs) {
         t.countdown.startedMs = monoMs;
         m.extra2.enabled = false;
         m.extra1.enabled = true;
-        if (!Written(file, settings::kCountdownActive, "t", out)) return out;
+        if (!WriteField(file, settings::kCountdownActive, "t", out)) return out;
     } else if (t.selector == SlotSelector::Stopwatch && held) {
         t.stopwatch.Reset();
         m.stopwatchText = kInactive;

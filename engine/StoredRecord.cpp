@@ -31,7 +31,8 @@ FileError Take(MainModel& m, SettingsFile& file, Effects& out) {
     ApplyStartStates(m, SettingsRecord::FromBytes(merged));
     m.timers.minimiseOnFirstPaint = hide;
     // The shared buttons follow a selected alarm that the record armed.
-    if (AlarmIndexOf(m.timers.selector) >= 0) SelectSlot(m, m.timers.selector);
+    const int slot = SlotIndexOf(m.timers.selector);
+    if (slot >= 0 && slot < kAlarmSlotCount) SelectSlot(m, m.timers.selector);
     out.redrawLabels = true;
     if (missing) return file.Create(merged);
     for (std::size_t at = 0, end = 0; at < merged.size(); at = end) {
@@ -85,7 +86,7 @@ Effects CatchUpStoredRecord(MainModel& m, SettingsFile& file, std::int64_t monoM
     if (s.unread) TryToTake(m, file, out);
     const bool due = s.unsaid != FileError::SharingViolation || monoMs - s.startMs >= kHeldReportAfterMs;
     if (s.unsaid != FileError::None && !s.reported && due) {
-        out.steps.push_back({Step::FileFailed, {}, 0, s.unsaid});
+        out.Add(Step::ReportFile(s.unsaid));
         s.reported = true;
     }
     return out;

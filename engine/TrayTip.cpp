@@ -6,8 +6,9 @@
 
 namespace hv {
 
-ActiveFunctions ActiveOf(const TimekeepingState& t) {
-    return {t.AnyAlarmActive(), t.countdown.active, t.stopwatch.Running(), t.hourlySignalOn};
+ActiveFunctions ActiveOf(const MainModel& m) {
+    const TimekeepingState& t = m.timers;
+    return {t.AnyAlarmActive(), t.countdown.active, t.stopwatch.Running(), m.options.hourlySignal};
 }
 
 
@@ -30,7 +31,7 @@ std::string NextAlarm(const TimekeepingState& t, int now) {
 
 TrayView TrayViewOf(const MainModel& m) {
     const TimekeepingState& t = m.timers;
-    const ActiveFunctions on = ActiveOf(t);
+    const ActiveFunctions on = ActiveOf(m);
     // The first line says what the status line says.
     std::string tip = t.AnythingRinging() ? "Alarmzeit erreicht!\n" : t.missedCount > 0 ? "Alarm verpasst!\n" : "";
     const std::string next = NextAlarm(t, m.secondOfDay < 0 ? 0 : m.secondOfDay);

@@ -16,10 +16,10 @@ struct ActiveFunctions {
     bool Any() const { return anyAlarm || countdown || stopwatch || hourlySignal; }
 };
 
-// What is on in the timer state.
-ActiveFunctions ActiveOf(const TimekeepingState& t);
-
 struct MainModel;
+
+// What is on: the timers, and the hourly signal.
+ActiveFunctions ActiveOf(const MainModel& m);
 
 // The icon and tip of the hidden window, following the state: what runs and,
 // where it runs, its time (the next armed alarm, the countdown's remaining

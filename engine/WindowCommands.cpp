@@ -1,5 +1,6 @@
 // The notification area, the start into it, and the labels the editor hands back.
 #include "engine/Commands.h"
+#include "engine/FieldWrite.h"
 #include "engine/LabelText.h"
 #include "engine/Signalling.h"
 
@@ -58,11 +59,11 @@ Effects TakeLabels(MainModel& m, SettingsFile& file, const std::array<std::strin
     }
     out.redrawLabels = true;
     if (!m.stored.unread) {
-        Written(file, settings::Label(0), stored, out);
+        WriteField(file, settings::Label(0), stored, out);
         return out;
     }
     for (std::size_t i = 0; i < edited.size(); ++i)
-        if (renamed[i] && !Written(file, settings::Label(static_cast<int>(i)), field(edited[i]), out)) break;
+        if (renamed[i] && !WriteField(file, settings::Label(static_cast<int>(i)), field(edited[i]), out)) break;
     return out;
 }
 

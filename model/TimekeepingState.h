@@ -30,17 +30,6 @@ enum class SlotSelector : std::int32_t {
 
 constexpr int kAlarmSlotCount = 4;
 
-// Alarm slot index 0..3 for an alarm selector value, -1 for the others.
-constexpr int AlarmIndexOf(SlotSelector s) {
-    switch (s) {
-        case SlotSelector::Alarm1: return 0;
-        case SlotSelector::Alarm2: return 1;
-        case SlotSelector::Alarm3: return 2;
-        case SlotSelector::Alarm4: return 3;
-        default: return -1;
-    }
-}
-
 struct AlarmSlot {
     bool active = false;   // armed: compared against the time of day each second
     bool ringing = false;  // continuous alarm waiting for "Alarm aus"
@@ -82,7 +71,6 @@ struct TimekeepingState {
     std::int64_t missedCount = 0;
     std::string missedLast;
     bool inTray = false;                // window hidden in the notification area
-    bool hourlySignalOn = false;        // mirror of "Stundensignal" for the tray tip
     bool minimiseOnFirstPaint = false;  // a paint hides the window into the tray
     int lastNoticeAlarm = -1;           // alarm slot 0..3 whose notice the status line showed last
     // The last wall-clock second that a tick examined for alarms and the

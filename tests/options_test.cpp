@@ -26,7 +26,7 @@ TEST(Options, CoupledBoxesAndTheirBytes) {
         Rig r;
         Options& o = r.m.options;
         o.sound = row.before[0] == '1', o.continuousAlarm = row.before[1] == '1';
-        o.hourlySignal = r.m.timers.hourlySignalOn = row.before[2] == '1', o.startMinimized = row.before[3] == '1';
+        o.hourlySignal = row.before[2] == '1', o.startMinimized = row.before[3] == '1';
         for (const std::size_t at : {0, 1, 30, 31}) (*r.store.file)[at] = '?';
         const std::string before = r.Bytes();
         const Effects e = row.box == 'S'   ? Sound(r.m, r.file)
@@ -36,7 +36,6 @@ TEST(Options, CoupledBoxesAndTheirBytes) {
         EXPECT_TRUE(e.steps.empty());
         const MainView v = r.View();
         EXPECT_EQ(Checks(v.checks).substr(0, 4) + (v.continuousAlarmEnabled ? "+" : "-"), row.after);
-        EXPECT_EQ(r.m.timers.hourlySignalOn, v.checks.hourlySignal);
         const std::string& b = r.Bytes();
         EXPECT_EQ(b.substr(0, 2) + b.substr(30, 2), row.written);
         EXPECT_EQ(b.substr(2, 28) + b.substr(32), before.substr(2, 28) + before.substr(32));

@@ -129,7 +129,6 @@ TEST(SettingsRecord, AnyBytesGiveConsistentStates) {
         for (const std::string& label : m.labels)
             EXPECT_TRUE(label.size() == 15 && label.find('\0') == std::string::npos) << n;
         EXPECT_TRUE(m.options.sound || m.options.continuousAlarm);
-        EXPECT_EQ(m.options.hourlySignal, m.timers.hourlySignalOn);
     }
 }
 

@@ -9,7 +9,7 @@ namespace {
 
 using K = Step::Kind;
 const Step kOnce{K::PlayOnce, "alarm-sound.wav"}, kLoop{K::PlayLoop, "alarm-sound.wav"}, kBack{K::Alert, ""};
-const Step kChime{K::PlayOnce, "stunden-sound.wav"}, kBox{K::HourlyBox, "Stundensignal!"}, kTray{K::UpdateTrayIcon, ""};
+const Step kChime{K::PlayOnce, "stunden-sound.wav"}, kBox{K::HourlyBox, "Stundensignal!"};
 
 // In one line: which of alarms 1-4, the countdown and the hour wait for
 // "Alarm aus"; the notice's label; "Alarm aus", "Sound", "Daueralarm"
@@ -41,7 +41,7 @@ TEST(Signalling, TableOfWhatRingsHow) {
         {'A', true, true, true, {kLoop, kBack}, false, "--A--- 'Alarmzeit 3    ' +-- nicht gesetzt f"},
         {'A', false, true, true, {kBack}, false, "--A--- 'Alarmzeit 3    ' +-- nicht gesetzt f"},
         {'C', true, false, false, {kOnce}, false, "------ '' -++ nicht gesetzt f"},
-        {'C', true, false, true, {kOnce, kTray}, true, "------ '' -++ nicht gesetzt f"},
+        {'C', true, false, true, {kOnce}, true, "------ '' -++ nicht gesetzt f"},
         {'C', true, true, true, {kLoop, kBack}, false, "----C- 'Countdown      ' +-- 00:00:00 t"},
         {'C', false, true, false, {kBack}, false, "----C- 'Countdown      ' +-- 00:00:00 t"},
         {'H', true, true, false, {kChime}, false, "-----H '' +++ nicht gesetzt f"},

@@ -86,7 +86,7 @@ TEST(SlotCommands, ShownWrittenAndSelectedAgain) {
         EXPECT_EQ(r.Bytes(), row.stored.empty()
                                  ? before
                                  : before.substr(0, field) + row.stored + before.substr(field + row.stored.size()));
-        EXPECT_EQ(std::to_string(e.focus) + (e.selectFocusText ? "+" : ""),
+        EXPECT_EQ(std::to_string(e.focus ? e.focus->control : 0) + (e.focus && e.focus->selectText ? "+" : ""),
                   std::to_string(row.focus) + (row.focus ? "+" : ""));
         EXPECT_EQ(Kinds(e), row.steps);
         for (const Step& s : e.steps)
@@ -97,7 +97,7 @@ TEST(SlotCommands, ShownWrittenAndSelectedAgain) {
         }
         for (std::size_t i = 0; i < 6; ++i) EXPECT_EQ(v.selectorChecked[i], i + 1 == at) << i;
         EXPECT_EQ(v.openEntrySlot, row.slot == 5 ? -1 : row.slot);
-        EXPECT_EQ(std::to_string(e.focus) + (e.selectFocusText ? "+" : ""),
+        EXPECT_EQ(std::to_string(e.focus ? e.focus->control : 0) + (e.focus && e.focus->selectText ? "+" : ""),
                   std::to_string(kHoursIds[at]) + (kHoursIds[at] ? "+" : ""));
         // Never an unchecked selector: the status line while none is checked.
         EXPECT_EQ(FocusAtPaint(r.m, false).control, kHoursIds[at] ? kHoursIds[at] : kSelectorIds[at]);

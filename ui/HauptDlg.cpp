@@ -191,7 +191,7 @@ void HauptDlg::Apply(const Effects& effects) {
     ApplyView();
     for (const Step& step : effects.steps) Perform(step);
     if (effects.redrawLabels) DrawSlotLabels();
-    if (effects.focus) MoveFocus({effects.focus, effects.selectFocusText});
+    if (effects.focus) MoveFocus(*effects.focus);
     UpdateTrayIcon();
     UpdateWakeTimer();
     UpdateDisplayTick();
@@ -269,7 +269,6 @@ void HauptDlg::Perform(const Step& step) {
             if (!Wnd().IsIconic()) Wnd().Show(sw::kShowMinNoActive);
             Wnd().SetTimer(kTrayRetryTimer, kTrayRetryMs);
             break;
-        case Step::UpdateTrayIcon: UpdateTrayIcon(); break;
         case Step::Message: ShowMessageBox(Wnd(), step.text, AppName(), mb::kOk | step.icon); break;
         case Step::HourlyBox:
             // Titled with the product's name, not the file's: a download saved

@@ -224,7 +224,7 @@ private:
         Fail(m->options.sound && (sounds < rang || sounds > rang + 1), "alarm sounds " + std::to_string(sounds));
         // Due on the first 15.625 ms clock tick after the period, taken 0-16 ms later.
         m_nextTick = ((m_mono + r.nextTickInMs) * 1000 + 15624) / 15625 * 15625 / 1000 + Pick(0, 16);
-        counts.countdownEnds += r.effects.Has(hv::Step::UpdateTrayIcon) || m->timers.countdown.ringing != wasRinging;
+        counts.countdownEnds += (wasCounting && !m->timers.countdown.active) || m->timers.countdown.ringing != wasRinging;
         counts.broughtBack += CountOf(r.effects, hv::Step::Alert);
         Apply(r.effects);
     }
@@ -285,7 +285,6 @@ private:
         for (const FocusMove f : {FocusWhenLost(*m), FocusAtPaint(*m, false), FocusAtPaint(*m, true)})
             for (int i = 0; i < 6; ++i) Fail(f.control == kSelectors[i] && i != sel, "focus on an unchecked selector");
         Fail(FocusWhenLost(*m).control == 0 || FocusAtPaint(*m, false).control == 0, "no focus");
-        Fail(t.hourlySignalOn != m->options.hourlySignal, "hourly mirror");
         Fail(running != DisplayTickInMs(*m, true, m_mono).has_value(), "display tick off while the stopwatch runs");
         Fail((c.active && !c.HasValue()) || (c.ringing && (c.active || c.HasValue())), "countdown state");
         const std::string& bytes = *m_store.file;
