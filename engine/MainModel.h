@@ -1,8 +1,8 @@
 #pragma once
 // Everything the main window shows and decides from, as plain data: the
-// timer state, the five options, the six labels, and what the commands set
-// on the shared buttons (the Start caption, for one, follows events, not the
-// state alone).
+// timer state, the five options, the six labels, and the one fact about the
+// shared buttons that no state shows (Start's caption says "neu" after Start
+// was pressed on the selected slot).
 #include <array>
 #include <string>
 
@@ -31,10 +31,10 @@ struct MainModel {
     TimekeepingState timers;
     Options options;
     std::array<std::string, kLabelCount> labels;
-    Button start{kStartCaption, false};
-    Button stop{kStopCaption, false};
-    Button extra1{kNotAvailable, false};
-    Button extra2{kNotAvailable, false};
+    // Start's caption says "neu" ("Alarmzeit neu setzen"): the selected slot
+    // was armed, counting or running when selected, or Start was pressed on
+    // it since, and neither Stopp nor Reset nor the countdown's end undid it.
+    bool startAgain = false;
     std::string ringNotice;  // the status line's text while something rings
     std::string clock, date;
     int secondOfDay = -1;  // the local time of the last tick, for the next alarm

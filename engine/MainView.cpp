@@ -17,6 +17,34 @@ std::string SelectorName(const std::string& label) {
     return name;
 }
 
+// The shared buttons: captions by the selected slot, enabled as its state
+// allows them.
+void ShowSlotButtons(const MainModel& m, MainView& v) {
+    const TimekeepingState& t = m.timers;
+    const int slot = SlotIndexOf(t.selector);
+    const bool again = m.startAgain;
+    v.start = {kStartCaption, false};
+    v.stop = {kStopCaption, false};
+    v.extra1 = v.extra2 = {kNotAvailable, false};
+    if (slot < 0) return;
+    if (slot < kAlarmSlotCount) {
+        v.start = {again ? kResetAlarm : kSetAlarm, true};
+        v.stop = {kClearAlarm, t.alarms[static_cast<std::size_t>(slot)].active};
+    } else if (slot == kCountdownSlot) {
+        const CountdownState& c = t.countdown;
+        v.start = {again ? kResetCountdown : kSetCountdown, true};
+        v.stop = {kClearCountdown, c.HasValue() || c.ringing};  // Stopp also ends its ring
+        v.extra1 = {kPauseCountdown, c.HasValue() && c.active};
+        v.extra2 = {kResumeCountdown, c.HasValue() && !c.active};
+    } else {
+        const bool running = t.stopwatch.Running(), held = t.stopwatch.HasValue() && !running;
+        v.start = {again ? kRestartStopwatch : kStartStopwatch, true};
+        v.stop = {kHoldStopwatch, running};
+        v.extra1 = {kContinueStopwatch, held};
+        v.extra2 = {kResetStopwatch, held};
+    }
+}
+
 std::string CountdownOverview(const CountdownState& c) {
     if (c.ringing) return "00:00:00";  // until "Alarm aus"
     if (!c.HasValue()) return kNotSet;
@@ -31,10 +59,7 @@ MainView ViewOf(const MainModel& m) {
     const int selected = SlotIndexOf(t.selector);
     if (selected >= 0) v.selectorChecked[static_cast<std::size_t>(selected)] = true;
     for (std::size_t i = 0; i < v.selectorName.size(); ++i) v.selectorName[i] = SelectorName(m.labels[i]);
-    v.start = m.start;
-    v.stop = m.stop;
-    v.extra1 = m.extra1;
-    v.extra2 = m.extra2;
+    ShowSlotButtons(m, v);
     // Whatever rings waits for "Alarm aus", and no option may change meanwhile.
     const bool ringing = t.AnythingRinging();
     v.alarmOffEnabled = ringing || t.hourlySignalPending || t.missedCount > 0;

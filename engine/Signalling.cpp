@@ -6,21 +6,12 @@
 namespace hv {
 namespace {
 
-// The shared buttons belong to the selected slot: the countdown's end must
-// not take continue and reset from a held stopwatch, nor Stopp from a
-// running one.
-void DisableCountdownButtonsIfSelected(MainModel& m) {
-    if (m.timers.selector != SlotSelector::Countdown) return;
-    m.stop.enabled = m.extra1.enabled = m.extra2.enabled = false;
-}
-
 void ResetCountdown(MainModel& m) {
     CountdownState& c = m.timers.countdown;
     c.active = false;
     c.countedUpToMs.reset();
     c.hours = c.minutes = c.seconds = kNoValue;
-    DisableCountdownButtonsIfSelected(m);
-    if (m.timers.selector == SlotSelector::Countdown) m.start.caption = kSetCountdown;
+    if (m.timers.selector == SlotSelector::Countdown) m.startAgain = false;
 }
 
 void ShowWindow(MainModel& m, Step::Kind how, Effects& out) {
@@ -64,7 +55,6 @@ void RingCountdown(MainModel& m, SettingsFile& file, Effects& out, bool asleep) 
     c.ringing = true;
     m.ringNotice = (asleep ? kEndedAsleepNotice : kReachedNotice) + m.labels[kCountdownSlot];
     CallAttention(m, out);
-    if (m.timers.selector == SlotSelector::Countdown) m.extra1.enabled = m.extra2.enabled = false;
     c.hours = c.minutes = c.seconds = kNoValue;
 }
 
@@ -99,7 +89,6 @@ void AcknowledgeRings(MainModel& m, SettingsFile& file, Effects& out) {
         ResetCountdown(m);
         WriteField(file, settings::kCountdownActive, "f", out);
     }
-    if (m.timers.selector == SlotSelector::Stopwatch) m.stop.enabled = m.timers.stopwatch.Running();
     m.timers.hourlySignalPending = false;
     out.redrawLabels = true;
 }

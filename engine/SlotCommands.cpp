@@ -10,25 +10,6 @@
 namespace hv {
 namespace {
 
-// Stopp and the extra-function buttons as the selected slot's state has them.
-void EnableSlotButtons(MainModel& m) {
-    const TimekeepingState& t = m.timers;
-    const int slot = SlotIndexOf(t.selector);
-    if (slot >= 0 && slot < kAlarmSlotCount) {
-        m.stop.enabled = t.alarms[static_cast<std::size_t>(slot)].active;
-        m.extra1.enabled = m.extra2.enabled = false;
-    } else if (slot == kCountdownSlot) {
-        const CountdownState& c = t.countdown;
-        m.stop.enabled = c.HasValue();
-        m.extra1.enabled = c.HasValue() && c.active;
-        m.extra2.enabled = c.HasValue() && !c.active;
-    } else if (slot == kStopwatchSlot) {
-        const bool running = t.stopwatch.Running();
-        m.stop.enabled = running;
-        m.extra1.enabled = m.extra2.enabled = t.stopwatch.HasValue() && !running;
-    }
-}
-
 void FocusHours(int slot, Effects& out) {
     out.focus = FocusMove{HoursFieldOf(slot), true};
 }
@@ -47,7 +28,7 @@ Effects StartAlarm(MainModel& m, SettingsFile& file, int k, const EntryTexts& en
     // write commits nothing either.
     if (target && !WriteField(file, settings::AlarmActive(k), "t" + target->hourText + target->minuteText + target->secondText, out))
         return out;
-    m.start.caption = kResetAlarm;
+    m.startAgain = true;
     if (target) {
         slot.hourText = target->hourText;
         slot.minuteText = target->minuteText;
@@ -57,7 +38,6 @@ Effects StartAlarm(MainModel& m, SettingsFile& file, int k, const EntryTexts& en
         // hour that summer time's end repeats.
         slot.examinedUpTo = m.timers.lastExaminedLocal;
     }
-    m.stop.enabled = slot.active;
     if (!target) Reject(k, out);
     out.redrawLabels = true;
     return out;
@@ -68,8 +48,6 @@ Effects StartCountdown(MainModel& m, SettingsFile& file, const EntryTexts& entry
     CountdownState& c = m.timers.countdown;
     const auto accepted = CountdownEntry({entry.hours, entry.minutes, entry.seconds});
     if (!accepted) {
-        // A paused countdown still has time left that Stopp must clear.
-        m.stop.enabled = c.active || c.HasValue();
         Reject(kCountdownSlot, out);
         out.redrawLabels = true;
         return out;
@@ -83,10 +61,7 @@ Effects StartCountdown(MainModel& m, SettingsFile& file, const EntryTexts& entry
     c.countedUpToMs.reset();
     c.startedMs = monoMs;
     c.active = true;
-    m.extra1.enabled = true;
-    m.extra2.enabled = false;
-    m.start.caption = kResetCountdown;
-    m.stop.enabled = true;
+    m.startAgain = true;
     if (!WriteField(file, settings::kCountdownActive, "t" + accepted->storedTime, out)) return out;
     out.redrawLabels = true;
     return out;
@@ -96,9 +71,7 @@ Effects StartStopwatch(MainModel& m, std::int64_t monoMs) {
     Effects out;
     out.Add(Step::Worker(m.timers.stopwatch.Start(monoMs)));
     m.stopwatchText = kStopwatchStarted;
-    m.extra1.enabled = m.extra2.enabled = false;
-    m.stop.enabled = true;
-    m.start.caption = kRestartStopwatch;
+    m.startAgain = true;
     out.redrawLabels = true;
     return out;
 }
@@ -114,24 +87,10 @@ Effects SelectSlot(MainModel& m, SlotSelector selected) {
     const TimekeepingState& t = m.timers;
     if (SlotIndexOf(selected) < 0) return out;
     m.timers.selector = selected;
-    m.start.enabled = true;
     const int slot = SlotIndexOf(selected);
-    if (slot < kAlarmSlotCount) {
-        m.start.caption = t.alarms[static_cast<std::size_t>(slot)].active ? kResetAlarm : kSetAlarm;
-        m.stop.caption = kClearAlarm;
-        m.extra1.caption = m.extra2.caption = kNotAvailable;
-    } else if (slot == kCountdownSlot) {
-        m.start.caption = t.countdown.active ? kResetCountdown : kSetCountdown;
-        m.stop.caption = kClearCountdown;
-        m.extra1.caption = kPauseCountdown;
-        m.extra2.caption = kResumeCountdown;
-    } else {
-        m.start.caption = t.stopwatch.Running() ? kRestartStopwatch : kStartStopwatch;
-        m.stop.caption = kHoldStopwatch;
-        m.extra1.caption = kContinueStopwatch;
-        m.extra2.caption = kResetStopwatch;
-    }
-    EnableSlotButtons(m);
+    m.startAgain = slot < kAlarmSlotCount    ? t.alarms[static_cast<std::size_t>(slot)].active
+                   : slot == kCountdownSlot ? t.countdown.active
+                                            : t.stopwatch.Running();
     // The hours field, ready to be typed over; the stopwatch has none.
     if (slot != kStopwatchSlot) FocusHours(slot, out);
     return out;
@@ -153,23 +112,19 @@ Effects Stopp(MainModel& m, SettingsFile& file, std::int64_t monoMs) {
         AlarmSlot& a = t.alarms[static_cast<std::size_t>(slot)];
         if (a.ringing) AcknowledgeRings(m, file, out);
         a.active = false;
-        m.stop.enabled = false;
         // A failed write has been reported; the handler goes no further.
         if (!WriteField(file, settings::AlarmActive(slot), "f", out)) return out;
-        m.start.caption = kSetAlarm;
+        m.startAgain = false;
     } else if (slot == kCountdownSlot) {
         CountdownState& c = t.countdown;
         c.active = false;
         c.countedUpToMs.reset();
-        m.stop.enabled = m.extra1.enabled = m.extra2.enabled = false;
         c.hours = c.minutes = c.seconds = kNoValue;
         if (!WriteField(file, settings::kCountdownActive, "f", out)) return out;
-        m.start.caption = kSetCountdown;
+        m.startAgain = false;
         if (c.ringing) AcknowledgeRings(m, file, out);
     } else if (slot == kStopwatchSlot && t.stopwatch.Running()) {
         HoldStopwatch(m, monoMs);
-        m.extra1.enabled = m.extra2.enabled = true;
-        m.stop.enabled = false;
     } else {
         return out;
     }
@@ -185,13 +140,9 @@ Effects Zusatzfunktion1(MainModel& m, SettingsFile& file, std::int64_t monoMs) {
     if (t.selector == SlotSelector::Countdown && t.countdown.active) {
         t.countdown.active = false;
         t.countdown.countedUpToMs.reset();
-        m.extra1.enabled = false;
-        m.extra2.enabled = true;
         if (!WriteField(file, settings::kCountdownActive, "f", out)) return out;
     } else if (t.selector == SlotSelector::Stopwatch && held) {
         out.Add(Step::Worker(t.stopwatch.Continue(monoMs)));
-            m.extra1.enabled = m.extra2.enabled = false;
-        m.stop.enabled = true;
     }
     out.redrawLabels = true;
     return out;
@@ -206,14 +157,11 @@ Effects Zusatzfunktion2(MainModel& m, SettingsFile& file, std::int64_t monoMs) {
         t.countdown.active = true;
         t.countdown.countedUpToMs.reset();  // the first tick counts one, as after Start
         t.countdown.startedMs = monoMs;
-        m.extra2.enabled = false;
-        m.extra1.enabled = true;
         if (!WriteField(file, settings::kCountdownActive, "t", out)) return out;
     } else if (t.selector == SlotSelector::Stopwatch && held) {
         t.stopwatch.Reset();
         m.stopwatchText = kInactive;
-        m.extra1.enabled = m.extra2.enabled = false;
-        m.start.caption = kStartStopwatch;
+        m.startAgain = false;
     }
     out.redrawLabels = true;
     return out;
