@@ -16,8 +16,6 @@ bool ZeitApp::InitInstance() {
         return false;
     }
     InitCommonControls();
-    // The framework's per-user settings key; the program stores nothing there.
-    SetRegistryKey("Quorrin");
     HauptDlg dlg;
     dlg.DoModal();
     return false;

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "model/Calendar.h"
+
 namespace hv {
 
 std::int64_t SecondsToCountOff(std::optional<std::int64_t>& countedUpToMs, std::optional<std::int64_t> startedMs,
@@ -28,11 +30,8 @@ CountdownTime CountOff(const CountdownTime& t, std::int64_t seconds) {
     if (seconds <= 0) return t;
     const std::int64_t total = std::int64_t{t.hours} * 3600 + std::int64_t{t.minutes} * 60 + t.seconds;
     const std::int64_t left = std::max<std::int64_t>(total - seconds, 0);
-    CountdownTime r;
-    r.hours = static_cast<std::int32_t>(left / 3600);
-    r.minutes = static_cast<std::int32_t>(left / 60 % 60);
-    r.seconds = static_cast<std::int32_t>(left % 60);
-    return r;
+    const HoursMinutesSeconds split = SplitSeconds(left);
+    return {split.hours, split.minutes, split.seconds};
 }
 
 }  // namespace hv

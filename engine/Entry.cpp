@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include "model/Calendar.h"
+
 namespace hv {
 namespace {
 
@@ -61,9 +63,8 @@ std::optional<CountdownEntryResult> CountdownEntry(const std::array<std::string,
     r.storedTime = StoredPart(v[0]) + StoredPart(v[1]) + StoredPart(v[2]);
     // The carries as Start does them: seconds into minutes, then minutes into
     // hours; the same as splitting the total.
-    r.hours = static_cast<std::int32_t>(total / 3600);
-    r.minutes = static_cast<std::int32_t>(total / 60 % 60);
-    r.seconds = static_cast<std::int32_t>(total % 60);
+    const HoursMinutesSeconds split = SplitSeconds(total);
+    r.hours = split.hours, r.minutes = split.minutes, r.seconds = split.seconds;
     return r;
 }
 

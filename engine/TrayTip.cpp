@@ -3,6 +3,7 @@
 #include "engine/ClockText.h"
 #include "engine/MainModel.h"
 #include "engine/Tick.h"
+#include "model/Calendar.h"
 
 namespace hv {
 
@@ -24,7 +25,8 @@ std::string NextAlarm(const TimekeepingState& t, int now) {
         if (best < 0 || wait < bestWait) best = target, bestWait = wait;
     }
     if (best < 0) return {};
-    return CountdownText(best / 3600, best / 60 % 60, best % 60);
+    const HoursMinutesSeconds split = SplitSeconds(best);
+    return CountdownText(split.hours, split.minutes, split.seconds);
 }
 
 }  // namespace

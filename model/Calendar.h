@@ -13,6 +13,15 @@ constexpr std::int64_t FloorDiv(std::int64_t a, std::int64_t b) {
 }
 constexpr std::int64_t FloorMod(std::int64_t a, std::int64_t b) { return a - FloorDiv(a, b) * b; }
 
+// Whole seconds, not negative, as hours, minutes and seconds: the one split
+// of the clock, the countdown, the stopwatch and the tray tip.
+struct HoursMinutesSeconds {
+    std::int32_t hours = 0, minutes = 0, seconds = 0;
+};
+constexpr HoursMinutesSeconds SplitSeconds(std::int64_t s) {
+    return {static_cast<std::int32_t>(s / 3600), static_cast<std::int32_t>(s / 60 % 60), static_cast<std::int32_t>(s % 60)};
+}
+
 // Days from 1970-01-01 of a date.
 constexpr std::int64_t DaysOf(std::int64_t y, int m, int d) {
     y -= m <= 2;

@@ -2,14 +2,15 @@
 
 #include <algorithm>
 
+#include "model/Calendar.h"
+
 namespace hv {
 
 StopwatchReading ReadingOf(std::int64_t tenths) {
     StopwatchReading r;
     r.tenths = static_cast<std::int32_t>(tenths % 10);
-    r.seconds = static_cast<std::int32_t>(tenths / 10 % 60);
-    r.minutes = static_cast<std::int32_t>(tenths / 600 % 60);
-    r.hours = static_cast<std::int32_t>(tenths / 36000);
+    const HoursMinutesSeconds split = SplitSeconds(tenths / 10);
+    r.hours = split.hours, r.minutes = split.minutes, r.seconds = split.seconds;
     return r;
 }
 

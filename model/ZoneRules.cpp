@@ -71,9 +71,8 @@ LocalTime LocalFromUtc(std::int64_t epochSeconds, const ZoneRules& rules) {
     const std::int64_t second = local - days * 86400;
     LocalTime t;
     SetDate(days, t);
-    t.hour = static_cast<int>(second / 3600);
-    t.minute = static_cast<int>(second / 60 % 60);
-    t.second = static_cast<int>(second % 60);
+    const HoursMinutesSeconds split = SplitSeconds(second);
+    t.hour = split.hours, t.minute = split.minutes, t.second = split.seconds;
     t.dayOfWeek = WeekdayOf(days) + 1;
     return t;
 }

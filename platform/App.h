@@ -19,12 +19,9 @@ public:
     // The program file's name without its extension; caption of message boxes.
     const std::string& Name() const { return m_name; }
     void SetName(std::string name) { m_name = std::move(name); }
-    void SetRegistryKey(std::string company) { m_registryKey = std::move(company); }
-    const std::string& RegistryKeyName() const { return m_registryKey; }
 
 private:
     std::string m_name;
-    std::string m_registryKey;
 };
 
 // Caption for message boxes: the application's name, or "Horovant" when no
