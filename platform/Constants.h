@@ -1,7 +1,6 @@
 #pragma once
-// Win32 values the platform-neutral code needs, under our own names so that
-// they never collide with <windows.h> macros in the win32 backend. The values
-// are Windows' own; both backends interpret them the same way.
+// Win32 values the code outside platform/win32 needs, under our own names so
+// that they never collide with <windows.h> macros. The values are Windows' own.
 #include <cstdint>
 
 namespace hv {

@@ -30,7 +30,7 @@ public:
     bool IsEnded() const { return m_ended; }
     int Result() const { return m_result; }
 
-    // Entry point of the backends for every message of the dialog window.
+    // Entry point of the win32 backend for every message of the dialog window.
     // Returns true when the message was handled; never throws: a handler's
     // exception is reported (ReportFailure) and the message counts as handled.
     bool Dispatch(unsigned message, WParam w, LParam l, LResult& result) noexcept;

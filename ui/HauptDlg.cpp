@@ -187,6 +187,8 @@ EntryTexts HauptDlg::SelectedEntry() const {
     return {};
 }
 
+// The view first: a step may show the window or open a modal box, which must
+// find the window already showing the new state.
 void HauptDlg::Apply(const Effects& effects) {
     ApplyView();
     for (const Step& step : effects.steps) Perform(step);
@@ -205,9 +207,9 @@ void HauptDlg::UpdateDisplayTick() {
         DisplayTick(m_model);
         ApplyView();
     }
-    m_displayTicking = in.has_value();
     if (in) Wnd().SetTimer(kDisplayTimer, static_cast<unsigned>(*in));
-    else Wnd().KillTimer(kDisplayTimer);
+    else if (m_displayTicking) Wnd().KillTimer(kDisplayTimer);  // not at every second tick
+    m_displayTicking = in.has_value();
 }
 
 // While hidden, the icon and its tip follow the state; the shell hears of it

@@ -38,8 +38,6 @@ public:
     HauptDlg();
     ~HauptDlg() override;
 
-    const MainModel& Model() const { return m_model; }
-    const std::string& SettingsPath() const { return m_store.Path(); }
     // Draws the six slot labels in their colours onto the client area; on
     // every paint and after each operation that changes a slot.
     void DrawSlotLabels();
