@@ -289,10 +289,7 @@ case_unwritable_program_folder() {
 # selector_names <six names>: what a screen reader announces for the six
 # slot selectors, in their order.
 selector_names() {
-  local id names=("$@") i=0
-  for id in 1005 1026 1030 1034 1008 1013; do
-    drv_expect "selector $id's accessible name" "${names[i++]}" accname Horovant "$id"
-  done
+  local id && for id in 1005 1026 1030 1034 1008 1013; do drv_expect "selector $id's name" "$1" accname Horovant "$id"; shift; done
 }
 
 # The label editor: the main window is out of reach while it is open; a

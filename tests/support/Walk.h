@@ -260,16 +260,6 @@ private:
         const MainView v = ViewOf(*m);
         const int sel = SlotIndexOf(t.selector);
         for (int i = 0; i < 6; ++i) Fail(v.selectorChecked[static_cast<std::size_t>(i)] != (i == sel), "selector checks");
-        // The shared buttons as the selection table has them for the slot's state.
-        const bool alarm = sel >= 0 && sel < 4, running = t.stopwatch.Running(), held = t.stopwatch.HasValue() && !running;
-        const bool stop = alarm ? t.alarms[static_cast<std::size_t>(sel)].active : sel == 4 ? c.HasValue() : sel == 5 && running;
-        const char* starts = sel < 0 ? "|Start|" : alarm ? "|Alarmzeit setzen|Alarmzeit neu setzen|"
-                             : sel == 4 ? "|Countdown setzen|Countdown neu setzen|" : "|Stoppuhr starten|Stoppuhr neu starten|";
-        Fail(v.start.enabled != (sel >= 0) || !std::strstr(starts, ("|" + v.start.caption + "|").c_str()), "Start " + v.start.caption);
-        // Known: a countdown that rings keeps Stopp as the last selection or Start left it.
-        Fail(v.stop.enabled != stop && !(sel == 4 && c.ringing), "Stopp " + v.stop.caption);
-        Fail(v.extra1.enabled != (sel == 4 ? c.HasValue() && c.active : sel == 5 && held) ||
-             v.extra2.enabled != (sel == 4 ? c.HasValue() && !c.active : sel == 5 && held), "extra buttons " + v.extra1.caption);
         Fail(v.openEntrySlot != (sel == 5 ? -1 : sel), "open entry fields");
         Fail(!v.checks.sound && (!v.checks.continuousAlarm || v.continuousAlarmEnabled), "Daueralarm without sound");
         const bool ringing = t.AnythingRinging();
@@ -285,7 +275,6 @@ private:
         for (const FocusMove f : {FocusWhenLost(*m), FocusAtPaint(*m, false), FocusAtPaint(*m, true)})
             for (int i = 0; i < 6; ++i) Fail(f.control == kSelectors[i] && i != sel, "focus on an unchecked selector");
         Fail(FocusWhenLost(*m).control == 0 || FocusAtPaint(*m, false).control == 0, "no focus");
-        Fail(running != DisplayTickInMs(*m, true, m_mono).has_value(), "display tick off while the stopwatch runs");
         Fail((c.active && !c.HasValue()) || (c.ringing && (c.active || c.HasValue())), "countdown state");
         const std::string& bytes = *m_store.file;
         Fail(bytes.size() != 133, "file size " + std::to_string(bytes.size()));
