@@ -9,12 +9,7 @@ namespace {
 
 constexpr int kSelectorIds[6] = {IDC_ALARM1_CHECK, IDC_ALARM2_CHECK,    IDC_ALARM3_CHECK,
                                  IDC_ALARM4_CHECK, IDC_COUNTDOWN_CHECK, IDC_STOPWATCH_CHECK};
-// Hours, minutes and seconds of alarm 1 to 4 and the countdown.
-constexpr std::array<std::array<int, 3>, 5> kEntryIds = {{{IDC_ALARM1_HOUR, IDC_ALARM1_MIN, IDC_ALARM1_SEC},
-                                                          {IDC_ALARM2_HOUR, IDC_ALARM2_MIN, IDC_ALARM2_SEC},
-                                                          {IDC_ALARM3_HOUR, IDC_ALARM3_MIN, IDC_ALARM3_SEC},
-                                                          {IDC_ALARM4_HOUR, IDC_ALARM4_MIN, IDC_ALARM4_SEC},
-                                                          {IDC_COUNTDOWN_HOUR, IDC_COUNTDOWN_MIN, IDC_COUNTDOWN_SEC}}};
+constexpr int kHoursIds[5] = {IDC_ALARM1_HOUR, IDC_ALARM2_HOUR, IDC_ALARM3_HOUR, IDC_ALARM4_HOUR, IDC_COUNTDOWN_HOUR};
 
 std::string SelectorName(const std::string& label) {
     std::string name;
@@ -88,13 +83,7 @@ MainView ViewOf(const MainModel& m) {
     return v;
 }
 
-int HoursFieldOf(int slot) { return kEntryIds[static_cast<std::size_t>(slot)][0]; }
-
-std::optional<std::array<int, 3>> EntryFieldsOf(const MainModel& m) {
-    const int slot = SlotIndexOf(m.timers.selector);
-    if (slot < 0 || slot >= kStopwatchSlot) return std::nullopt;
-    return kEntryIds[static_cast<std::size_t>(slot)];
-}
+int HoursFieldOf(int slot) { return kHoursIds[slot]; }
 
 FocusMove FocusAtPaint(const MainModel& m, bool windowHasFocus) {
     const int selected = SlotIndexOf(m.timers.selector);

@@ -3,7 +3,6 @@
 // check mark, overview and status text, label colour and the entry fields
 // open. The window writes it to its controls, a text only when it changed.
 #include <array>
-#include <optional>
 #include <string>
 
 #include "engine/MainModel.h"
@@ -36,9 +35,6 @@ MainView ViewOf(const MainModel& m);
 // radio button that gets the focus clicks itself.
 // The hours entry field of an alarm (slot 0..3) or of the countdown (4).
 int HoursFieldOf(int slot);
-// The entry fields whose texts Start takes, hours, minutes and seconds: the
-// selected alarm's or the countdown's; none for the stopwatch or no slot.
-std::optional<std::array<int, 3>> EntryFieldsOf(const MainModel& m);
 
 // At every paint: the selected alarm's or countdown's hours field; without
 // one, the focus stays unless the window has none (then as below).

@@ -178,9 +178,13 @@ LResult HauptDlg::OnDpiDone(WParam, LParam) {
 }
 
 EntryTexts HauptDlg::SelectedEntry() const {
-    const auto ids = EntryFieldsOf(m_model);
-    if (!ids) return {};
-    return {Item((*ids)[0]).Text(), Item((*ids)[1]).Text(), Item((*ids)[2]).Text()};
+    const int slot = SlotIndexOf(m_model.timers.selector);
+    if (slot >= 0 && slot < kAlarmSlotCount) {
+        const auto i = static_cast<std::size_t>(slot);
+        return {m_alarmHourEdit[i].Text(), m_alarmMinEdit[i].Text(), m_alarmSecEdit[i].Text()};
+    }
+    if (slot == kCountdownSlot) return {m_countdownHourEdit.Text(), m_countdownMinEdit.Text(), m_countdownSecEdit.Text()};
+    return {};
 }
 
 // The view first: a step may show the window or open a modal box, which must
