@@ -87,8 +87,7 @@ TEST(Options, AutostartKeptAtTheStart) {
                 {true, false, false, "Enable C:\\H.exe, 0t"}, {false, false, true, " 0f"}};
     for (const auto& row : rows) {
         Rig r;
-        r.m.options.autostart = row.stored;
-        r.store.file->back() = row.stored ? 't' : 'f';
+        r.m.options.autostart = row.stored, r.store.file->back() = row.stored ? 't' : 'f';
         r.registry.there = row.there, r.registry.writable = row.writable;
         KeepAutostart(r.m, r.registry, "C:\\H.exe");
         const std::string calls = r.registry.calls.empty() ? "" : r.registry.calls[0] + ",";
