@@ -2,12 +2,9 @@
 // The windows' colours: white everywhere, black text, the clock in a warm
 // red, the date line blue, the status line red; the slot labels green while
 // their slot is active and red while it is not.
-#include <cstdint>
+#include "model/Colour.h"
 
 namespace hv {
-
-using Colour = std::uint32_t;  // 0x00BBGGRR, as GDI takes it
-constexpr Colour RgbColour(unsigned r, unsigned g, unsigned b) { return r | (g << 8) | (b << 16); }
 
 constexpr Colour kWhite = RgbColour(255, 255, 255);
 constexpr Colour kBlack = RgbColour(0, 0, 0);

@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "model/Colour.h"
 #include "platform/Handles.h"
 #include "platform/Window.h"
 
@@ -55,7 +56,7 @@ private:
 class SolidBrush {
 public:
     SolidBrush() = default;
-    explicit SolidBrush(Color color);
+    explicit SolidBrush(Colour color);
     ~SolidBrush() { Release(); }
     SolidBrush(SolidBrush&& other) noexcept : m_handle(other.m_handle) { other.m_handle = BrushHandle(); }
     SolidBrush& operator=(SolidBrush&& other) noexcept {
@@ -80,8 +81,8 @@ class DeviceContext {
 public:
     explicit DeviceContext(DcHandle dc) : m_dc(dc) {}
     DcHandle Handle() const { return m_dc; }
-    void SetTextColor(Color c) const;
-    void SetBkColor(Color c) const;
+    void SetTextColor(Colour c) const;
+    void SetBkColor(Colour c) const;
     void SetBkMode(int mode) const;
     FontHandle SelectFont(FontHandle font) const;  // returns the previous font
     void TextOut(int x, int y, std::string_view text) const;
@@ -132,7 +133,7 @@ private:
 };
 
 int SystemMetric(int index);
-Color SysColour(int index);  // GetSysColor
+Colour SysColour(int index);  // GetSysColor
 bool HighContrastOn();       // SPI_GETHIGHCONTRAST, HCF_HIGHCONTRASTON
 // At a screen's DPI (Windows 10 1607 and later); before, the system's.
 int SystemMetricForDpi(int index, int dpi);

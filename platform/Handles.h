@@ -34,7 +34,4 @@ struct Rect {
     }
 };
 
-using Color = std::uint32_t;  // COLORREF layout 0x00BBGGRR
-constexpr Color Rgb(unsigned r, unsigned g, unsigned b) { return r | (g << 8) | (b << 16); }
-
 }  // namespace hv

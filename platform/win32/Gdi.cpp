@@ -32,7 +32,7 @@ void Font::Release() noexcept {
 }
 
 
-SolidBrush::SolidBrush(Color color) : m_handle(win32::FromHbrush(CreateSolidBrush(color))) {
+SolidBrush::SolidBrush(Colour color) : m_handle(win32::FromHbrush(CreateSolidBrush(color))) {
     if (m_handle) ++g_brushes;
 }
 
@@ -42,9 +42,9 @@ void SolidBrush::Release() noexcept {
 }
 
 
-void DeviceContext::SetTextColor(Color c) const { ::SetTextColor(ToHdc(m_dc), c); }
+void DeviceContext::SetTextColor(Colour c) const { ::SetTextColor(ToHdc(m_dc), c); }
 
-void DeviceContext::SetBkColor(Color c) const { ::SetBkColor(ToHdc(m_dc), c); }
+void DeviceContext::SetBkColor(Colour c) const { ::SetBkColor(ToHdc(m_dc), c); }
 
 void DeviceContext::SetBkMode(int mode) const { ::SetBkMode(ToHdc(m_dc), mode); }
 
@@ -82,7 +82,7 @@ PaintDc::~PaintDc() {
 
 int SystemMetric(int index) { return GetSystemMetrics(index); }
 
-Color SysColour(int index) { return GetSysColor(index); }
+Colour SysColour(int index) { return GetSysColor(index); }
 
 bool HighContrastOn() {
     HIGHCONTRASTA hc{};
