@@ -428,17 +428,15 @@ case_stopwatch_and_gdi_objects() {
 # for from there (Wine's trace of the name the sound library was given: Wine's
 # own file layer then narrows it to ANSI and misses it, Windows opens it).
 case_folder_named_outside_the_code_page() {
-  local folder="Łódź Ağrı" dir at hms exe want got run='HKLM\Software\Microsoft\Windows\CurrentVersion\Run'
+  local folder="Łódź Ağrı" dir hms want got run='HKLM\Software\Microsoft\Windows\CurrentVersion\Run'
   dir=$(install_dir "$folder/Horovant-2.0")
-  exe="C:\\$folder\\Horovant-2.0\\Horovant.exe"
-  at=$(($(date +%s) + 20))
-  hms=$(date -d "@$at" +%H:%M:%S)
-  printf 'nnt%sf000000f000000f000000%s' "${hms//:/}" "${DEFAULT_RECORD:30}" >"$dir/config.dat"
+  hms=$(date -d "@$(($(date +%s) + 20))" +%H%M%S)
+  printf 'nnt%sf000000f000000f000000%s' "$hms" "${DEFAULT_RECORD:30}" >"$dir/config.dat"
   WINEDEBUG=trace+winmm start_and_wait "$dir" || return
   act click 1053 # mit Windows starten
   expect_stored "stored autostart beside the exe" "$dir/config.dat" 132 t
   wine reg export "$run" "$HV_TMP/run.reg" /y </dev/null >/dev/null 2>&1
-  want=$(printf '"%s"\0' "$exe" | iconv -f UTF-8 -t UTF-16LE | xxd -p | tr -d '\n')
+  want=$(printf '"C:\\%s\\Horovant-2.0\\Horovant.exe"\0' "$folder" | iconv -f UTF-8 -t UTF-16LE | xxd -p | tr -d '\n')
   got=$(iconv -f UTF-16LE -t UTF-8 "$HV_TMP/run.reg" | tr -d '\r' | sed -e ':a' -e '/\\$/N; s/\\\n *//; ta' |
     sed -n 's/^"Horovant"=hex(2):\(.*\)/\1/p' | tr -d ',')
   expect "the Run value as UTF-16" "$got" "$want"

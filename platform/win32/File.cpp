@@ -178,15 +178,6 @@ std::string FullPathOf(const std::string& path) {
     return path;
 }
 
-std::string PathAsText(const std::string& path) {
-    // A letter the text's code page lacks is shown as '?', never as another
-    // letter that would name another file.
-    const std::wstring wide = WideFromPath(path);
-    const int n = static_cast<int>(wide.size());
-    std::string text(wide.size() * 2, '\0');
-    text.resize(static_cast<std::size_t>(
-        n == 0 ? 0 : WideCharToMultiByte(1252, WC_NO_BEST_FIT_CHARS, wide.data(), n, text.data(), n * 2, "?", nullptr)));
-    return text;
-}
+std::string PathAsText(const std::string& path) { return win32::TextFromPath(path); }
 
 }  // namespace hv

@@ -85,7 +85,7 @@ int SystemMetric(int index) { return GetSystemMetrics(index); }
 Colour SysColour(int index) { return GetSysColor(index); }
 
 bool HighContrastOn() {
-    HIGHCONTRASTA hc{};
+    HIGHCONTRASTW hc{};
     hc.cbSize = sizeof hc;
     return SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof hc, &hc, 0) && (hc.dwFlags & HCF_HIGHCONTRASTON);
 }

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "platform/win32/Win32.h"
+#include "platform/win32/WideText.h"
 
 namespace hv::win32 {
 
@@ -16,9 +17,7 @@ inline HMODULE LoadSystemLibrary(const char* dll) {
     const UINT n = folder.empty() ? 0 : GetSystemDirectoryW(folder.data(), static_cast<UINT>(folder.size()));
     if (n == 0 || n >= folder.size()) return nullptr;
     folder.resize(n);
-    folder += L'\\';
-    for (const char* c = dll; *c; ++c) folder += static_cast<wchar_t>(static_cast<unsigned char>(*c));  // ASCII names
-    return LoadLibraryW(folder.c_str());
+    return LoadLibraryW((folder + L'\\' + WideFromText(dll)).c_str());
 }
 
 // The function, or null when the DLL or the name cannot be found. With

@@ -31,5 +31,6 @@ std::wstring WideFromPath(std::string_view utf8) { return Widen(CP_UTF8, utf8); 
 std::string PathFromWide(std::wstring_view wide) { return Narrow(CP_UTF8, 0, wide); }
 std::wstring WideFromText(std::string_view cp1252) { return Widen(kTextCodePage, cp1252); }
 std::string TextFromWide(std::wstring_view wide) { return Narrow(kTextCodePage, 0, wide); }
+std::string TextFromPath(std::string_view utf8) { return Narrow(kTextCodePage, WC_NO_BEST_FIT_CHARS, WideFromPath(utf8)); }
 
 }  // namespace hv::win32

@@ -16,5 +16,8 @@ std::wstring WideFromText(std::string_view cp1252);
 // What 1252 lacks is given its nearest letter ("Ł" as "L"), as the ANSI
 // calls did for typed text.
 std::string TextFromWide(std::wstring_view wide);
+// A path as a text for the screen: what 1252 lacks is '?', never another
+// letter that would name another file.
+std::string TextFromPath(std::string_view utf8);
 
 }  // namespace hv::win32

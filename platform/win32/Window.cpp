@@ -101,8 +101,7 @@ Rect Window::MapDialogRect(const Rect& units) const {
 int Window::Dpi() const {
     // GetDpiForWindow exists from Windows 10 1607 on; the program runs on 7 too.
     using GetDpiForWindowFn = UINT(WINAPI*)(HWND);
-    static const auto getDpi = reinterpret_cast<GetDpiForWindowFn>(
-        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"user32.dll"), "GetDpiForWindow")));
+    static const auto getDpi = win32::LateBound<GetDpiForWindowFn>("user32.dll", "GetDpiForWindow");
     if (getDpi) {
         const UINT dpi = getDpi(ToHwnd(m_handle));
         if (dpi) return static_cast<int>(dpi);
