@@ -2,8 +2,8 @@
 
 #include "platform/Services.h"
 #include "platform/SingleInstance.h"
+#include "system/TrayIcon.h"
 #include "ui/HauptDlg.h"
-#include "ui/TrayIcon.h"
 
 namespace hv {
 

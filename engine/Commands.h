@@ -59,8 +59,7 @@ Effects Paint(MainModel& m);
 // Explorer's start; `restoredByUser`: the window waiting in the taskbar was
 // opened there, and stays.
 Effects TrayIconAnswered(MainModel& m, bool iconThere, bool restoredByUser);
-
-constexpr unsigned kLButtonUp = 0x0202, kRButtonUp = 0x0205;
-constexpr unsigned kIconStop = 0x10, kIconExclamation = 0x30;
+// The window goes: a running stopwatch stops, so that its worker ends.
+void Closing(MainModel& m, std::int64_t monoMs);
 
 }  // namespace hv

@@ -3,6 +3,7 @@
 // that fails has been reported and leaves the box as it was.
 #include "engine/Commands.h"
 #include "engine/FieldWrite.h"
+#include "platform/Constants.h"
 
 namespace hv {
 namespace {
@@ -68,7 +69,7 @@ Effects MitWindowsStarten(MainModel& m, SettingsFile& file, AutostartStore& regi
     Effects out;
     const bool on = !m.options.autostart;
     if (on ? !registry.Enable(exePath) : !registry.Disable()) {
-        out.Add(Step::Tell(on ? kAutostartNotWritten : kAutostartNotRemoved, kIconExclamation));
+        out.Add(Step::Tell(on ? kAutostartNotWritten : kAutostartNotRemoved, mb::kIconExclamation));
         return out;
     }
     if (!WriteField(file, settings::kAutostart, Flag(on, "t", "f"), out)) {

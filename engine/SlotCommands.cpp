@@ -6,6 +6,7 @@
 #include "engine/FieldWrite.h"
 #include "engine/MainView.h"
 #include "engine/Signalling.h"
+#include "platform/Constants.h"
 
 namespace hv {
 namespace {
@@ -15,7 +16,7 @@ void FocusHours(int slot, Effects& out) {
 }
 
 void Reject(int slot, Effects& out) {
-    out.Add(Step::Tell(kBadEntry, kIconStop));
+    out.Add(Step::Tell(kBadEntry, mb::kIconStop));
     FocusHours(slot, out);
 }
 

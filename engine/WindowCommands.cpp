@@ -3,6 +3,7 @@
 #include "engine/FieldWrite.h"
 #include "engine/LabelText.h"
 #include "engine/Signalling.h"
+#include "platform/Constants.h"
 
 namespace hv {
 
@@ -15,8 +16,12 @@ Effects TrayMinimieren(MainModel& m) {
 
 Effects TrayNotify(MainModel& m, unsigned mouseMessage) {
     Effects out;
-    if (mouseMessage == kLButtonUp || mouseMessage == kRButtonUp) BringBack(m, out);
+    if (mouseMessage == msg::kLButtonUp || mouseMessage == msg::kRButtonUp) BringBack(m, out);
     return out;
+}
+
+void Closing(MainModel& m, std::int64_t monoMs) {
+    if (m.timers.stopwatch.Running()) m.timers.stopwatch.Stop(monoMs);
 }
 
 Effects Paint(MainModel& m) {

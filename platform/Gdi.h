@@ -6,28 +6,11 @@
 #include <string_view>
 
 #include "model/Colour.h"
+#include "model/FontSpec.h"
 #include "platform/Handles.h"
 #include "platform/Window.h"
 
 namespace hv {
-
-// The fields of a LOGFONT, as CreateFont takes them.
-struct FontSpec {
-    int height = 0;
-    int width = 0;
-    int escapement = 0;
-    int orientation = 0;
-    int weight = 400;
-    bool italic = false;
-    bool underline = false;
-    bool strikeOut = false;
-    int charSet = 1;
-    int outPrecision = 0;
-    int clipPrecision = 0;
-    int quality = 0;
-    int pitchAndFamily = 0;
-    std::string faceName;
-};
 
 class Font {
 public:
@@ -146,5 +129,7 @@ GdiLiveCount LiveGdiObjects();
 
 // Lets the dialog paint itself the default way (DefWindowProc's WM_PAINT).
 void DefaultPaint(const Window& window);
+// A minimised window's painting: its icon in the middle of the client area.
+void PaintMinimised(const Window& window, IconHandle icon);
 
 }  // namespace hv

@@ -2,6 +2,7 @@
 // The computer's sleep: a timer that wakes it for the next ring, and the
 // display and the system kept on while a ring waits for "Alarm aus".
 #include <cstdint>
+#include <optional>
 
 namespace hv {
 
@@ -15,12 +16,14 @@ public:
     WakeTimer(const WakeTimer&) = delete;
     WakeTimer& operator=(const WakeTimer&) = delete;
     // Due at `epochMs` (UTC, absolute, so that a clock set meanwhile does not
-    // move it); false when it could not be set.
-    bool SetAt(std::int64_t epochMs);
-    void Cancel();
+    // move it), or cancelled; nothing happens when that is what it is set to.
+    // False when it could not be set.
+    bool SetTo(std::optional<std::int64_t> epochMs);
+    std::optional<std::int64_t> Due() const { return m_due; }
 
 private:
     void* m_timer = nullptr;
+    std::optional<std::int64_t> m_due;
 };
 
 // On: the display and the system stay on until called with off; off, the

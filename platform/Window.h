@@ -37,6 +37,9 @@ public:
     void Show(int showCommand) const;
     // Topmost without activation: keys typed for the active program stay there.
     void SetTopmost(bool on) const;
+    // Behind `sibling` and clipped by it: where they overlap, a repaint of
+    // this one leaves the sibling as it is.
+    void PlaceBehind(const Window& sibling) const;
     // The taskbar button flashes until the window comes to the foreground.
     void FlashUntilInFront() const;
     bool IsVisible() const;

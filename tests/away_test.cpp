@@ -80,10 +80,8 @@ TEST(Away, ACountdownCountsRealTimeAcrossASleepAndSaysItEndedThere) {
             if (!continuous) Daueralarm(r.m, r.file);
             r.Tick(WallMs(12, 0, 0));
             r.Start(kCountdownSlot, "", "", "10");
-            r.mono += 1000;
-            r.Tick(WallMs(12, 0, 1));
-            r.mono += away * 1000;  // the monotonic clock went on
-            const Effects e = r.Tick(WallMs(12, 0, 1) + away * 1000);
+            r.Tick(WallMs(12, 0, 1), 1000);
+            const Effects e = r.Tick(WallMs(12, 0, 1) + away * 1000, away * 1000);  // the monotonic clock went on
             EXPECT_FALSE(r.m.timers.countdown.active);
             EXPECT_EQ(r.m.timers.countdown.ringing, continuous);
             EXPECT_EQ(CountOf(e, continuous ? Step::PlayLoop : Step::PlayOnce), 1);

@@ -61,8 +61,7 @@ TEST(Signalling, TableOfWhatRingsHow) {
         if (row.what == 'H') Stundensignal(r.m, r.file);
         if (row.inTray) TrayMinimieren(r.m);
         r.Tick(WallMs(6, 59, 59, 5));
-        r.mono += 1000;
-        EXPECT_EQ(r.Tick(WallMs(7, 0, 0, 5)).steps, row.steps);
+        EXPECT_EQ(r.Tick(WallMs(7, 0, 0, 5), 1000).steps, row.steps);
         EXPECT_EQ(r.m.timers.inTray, row.inTrayAfter);
         EXPECT_EQ(r.View().clock + r.View().date, " 07:00:00 Montag, 04.01.2027");
         EXPECT_EQ(Ringing(r), row.ringing);
@@ -104,8 +103,7 @@ TEST(Signalling, SeveralInOneSecond) {
         r.Start(3, "7", "", "");
         r.Start(0, "7", "", "");
         r.Tick(WallMs(6, 59, 58));
-        r.mono += 1000;
-        EXPECT_EQ(r.Tick(WallMs(7, 0, 0)).steps, row.steps);  // 06:59:59 and 07:00:00 in one tick
+        EXPECT_EQ(r.Tick(WallMs(7, 0, 0), 1000).steps, row.steps);  // 06:59:59 and 07:00:00 in one tick
         EXPECT_EQ(Ringing(r), row.ringing);
         const std::string bytes = r.Bytes();
         EXPECT_EQ(Kinds(row.byStopp ? r.Stop() : AlarmAus(r.m, r.file)), std::vector<K>{K::Silence});
@@ -128,8 +126,7 @@ TEST(Signalling, NewCountdownOverItsRingLeavesAnAlarmRinging) {
     r.Start(0, "7", "", "");
     r.Start(4, "", "", "2");
     r.Tick(WallMs(6, 59, 59));
-    r.mono += 1000;
-    r.Tick(WallMs(7, 0, 0));
+    r.Tick(WallMs(7, 0, 0), 1000);
     EXPECT_EQ(Ringing(r), "A--ACH 'Countdown      ' +-- 00:00:00 t");
     EXPECT_EQ(r.Start(4, "", "", "30").steps, std::vector<Step>{});
     EXPECT_EQ(Ringing(r), "A--A-H 'Alarmzeit 1    ' +-- 00:00:30 t");

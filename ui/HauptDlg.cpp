@@ -1,5 +1,6 @@
 #include "ui/HauptDlg.h"
 
+#include "engine/Fonts.h"
 #include "engine/Layout.h"
 #include "engine/NextRing.h"
 #include "engine/Signalling.h"
@@ -12,10 +13,8 @@
 #include "platform/Resources.h"
 #include "platform/SingleInstance.h"
 #include "res/resource.h"
-#include "ui/Fonts.h"
 #include "ui/MainWindowColours.h"
 #include "ui/SlotLabels.h"
-#include "ui/TrayIcon.h"
 
 namespace hv {
 namespace {
@@ -30,10 +29,6 @@ constexpr unsigned WM_GDICOUNT = 0x8000 + 101;  // WM_APP + 101
 constexpr unsigned WM_WAKEDUE = 0x8000 + 102;   // WM_APP + 102
 // Posted from WM_DPICHANGED: comes once the dialog manager has rescaled.
 constexpr unsigned WM_DPIDONE = 0x8000 + 104;  // WM_APP + 104
-
-void SetTextIfChanged(const Control& c, const std::string& now, const std::string& before, bool force) {
-    if (force || now != before) c.SetText(now);
-}
 
 }  // namespace
 
@@ -97,13 +92,16 @@ bool HauptDlg::OnInitDialog() {
     m_model.wakeForAlarm = WakeForAlarmOf(ReadRegistryValue(RegistryRoot::CurrentUser, kProductKey, kWakeForAlarmValue));
     m_palette = SystemPalette();
     m_backgroundBrush = SolidBrush(m_palette.window);
-    m_trayPictures = LoadTrayPictures(Wnd());
+    m_tray.Load(Wnd());
     // Once: the controls whose fonts the window makes keep them when the
     // dialog manager rescales for another screen.
     for (const Control* c : {&m_clockEdit, &m_dateEdit, &m_statusEdit, &m_countdownOverview, &m_stopwatchOverview,
                              &m_alarmOverview[0], &m_alarmOverview[1], &m_alarmOverview[2], &m_alarmOverview[3]})
         c->KeepFontOnDpiChange();
     CreateFonts();
+    // The clock field overlaps the date line's left end: a new second
+    // repaints the clock alone.
+    m_clockEdit.PlaceBehind(m_dateEdit);
 
     // One try: a file held at logon is read again at the ticks. Its failure
     // is said by the first tick, so the clock runs while the box is open.
@@ -140,26 +138,18 @@ void HauptDlg::OnZumAlarmWecken() {
 }
 
 void HauptDlg::UpdateWakeTimer() {
-    const std::optional<std::int64_t> due = WakeDue(m_model, WallMs(), MonoMs(), ToLocalTime);
-    if (due == m_wakeDue) return;
-    m_wakeDue = due;
-    if (due) {
-        if (!m_wakeTimer.SetAt(*due)) ReportFailure(Wnd(), 0, "the wake timer could not be set");
-    } else {
-        m_wakeTimer.Cancel();
-    }
+    if (!m_wakeTimer.SetTo(WakeDue(m_model, WallMs(), MonoMs(), ToLocalTime)))
+        ReportFailure(Wnd(), 0, "the wake timer could not be set");
 }
 
-// In step with the dialog's layout: a screen scaled to 150 % gets fonts half
-// as tall again, a smaller dialog font smaller ones.
 void HauptDlg::CreateFonts() {
-    const BaseUnits units = Units();
-    m_clockFont = Font(ArialFieldFont(ScaledHeight(kClockFontHeight, units), kClockFontWeight));
+    const MainWindowFonts fonts = MainWindowFontsFor(Units());
+    m_clockFont = Font(fonts.clock);
     m_clockEdit.SetFont(m_clockFont.Handle(), true);
-    m_dateFont = Font(ArialFieldFont(ScaledHeight(kDateFontHeight, units), kDateFontWeight));
+    m_dateFont = Font(fonts.date);
     m_dateEdit.SetFont(m_dateFont.Handle(), true);
     m_statusEdit.SetFont(m_dateFont.Handle(), true);
-    m_overviewFont = Font(ArialFieldFont(ScaledHeight(kOverviewFontHeight, units), kOverviewFontWeight));
+    m_overviewFont = Font(fonts.overview);
     for (const auto& overview : m_alarmOverview) overview.SetFont(m_overviewFont.Handle(), true);
     m_countdownOverview.SetFont(m_overviewFont.Handle(), true);
     m_stopwatchOverview.SetFont(m_overviewFont.Handle(), true);
@@ -171,8 +161,8 @@ void HauptDlg::CreateFonts() {
 // and the tray icon's pictures at the new size.
 LResult HauptDlg::OnDpiDone(WParam, LParam) {
     CreateFonts();
-    ReloadTrayPictures();
-    if (m_model.timers.inTray) NotifyIcon(nim::kModify, m_traySnapshot);
+    m_tray.Load(Wnd());
+    if (m_model.timers.inTray) m_tray.Refresh();
     Wnd().Invalidate(true);
     return 0;
 }
@@ -216,12 +206,7 @@ void HauptDlg::UpdateDisplayTick() {
 // only when the text or the picture changed (the stopwatch's and the
 // countdown's times change once a second).
 void HauptDlg::UpdateTrayIcon() {
-    if (!m_model.timers.inTray) return;
-    const TrayView now = TrayViewOf(m_model);
-    if (now == m_trayShown) return;
-    m_trayShown = now;
-    m_traySnapshot = TrayIconFor(Wnd(), now, m_trayPictures);
-    NotifyIcon(nim::kModify, m_traySnapshot);
+    if (m_model.timers.inTray) m_tray.Show(TrayViewOf(m_model));
 }
 
 // Back from a sleep: the gap is examined at once, not at the next tick.
@@ -250,7 +235,7 @@ void HauptDlg::Perform(const Step& step) {
             // restored as well.
             if (step.kind == Step::BringBack) Wnd().Show(Wnd().IsIconic() ? sw::kRestore : sw::kShow);
             else if (wasHidden || Wnd().IsIconic()) Wnd().Show(sw::kShowNoActivate);
-            RemoveTrayIcon(Wnd());
+            m_tray.Remove();
             Wnd().KillTimer(kTrayRetryTimer);
             if (step.kind == Step::Alert) Wnd().FlashUntilInFront();
             // Shown for the first time after a minimised start, the dialog
@@ -259,9 +244,7 @@ void HauptDlg::Perform(const Step& step) {
             break;
         }
         case Step::HideToTray:
-            m_trayShown = TrayViewOf(m_model);
-            m_traySnapshot = TrayIconFor(Wnd(), m_trayShown, m_trayPictures);
-            AnswerTrayIcon(NotifyIcon(nim::kAdd, m_traySnapshot), false);
+            AnswerTrayIcon(m_tray.Add(TrayViewOf(m_model)), false);
             break;
         case Step::HideWindow:
             Wnd().KillTimer(kTrayRetryTimer);
@@ -295,9 +278,11 @@ void HauptDlg::ApplyView() {
     const MainView v = ViewOf(m_model);
     const MainView& was = m_shown;
     const bool all = !m_viewShown;
-    const auto button = [&](const Control& c, const Button& now, const Button& before) {
-        SetTextIfChanged(c, now.caption, before.caption, all);
-        if (all || now.enabled != before.enabled) c.Enable(now.enabled);
+    const auto text = [&](const Control& c, const std::string& now, const std::string& before) {
+        if (all || now != before) c.SetText(now);
+    };
+    const auto enable = [&](const Control& c, bool now, bool before) {
+        if (all || now != before) c.Enable(now);
     };
     const auto check = [&](const Control& c, bool now, bool before) {
         if (all || now != before) c.SetCheck(now ? 1 : 0);
@@ -306,34 +291,29 @@ void HauptDlg::ApplyView() {
                                                      &m_alarmCheck[3], &m_countdownCheck, &m_stopwatchCheck};
     for (std::size_t i = 0; i < selectors.size(); ++i) {
         check(*selectors[i], v.selectorChecked[i], was.selectorChecked[i]);
-        SetTextIfChanged(*selectors[i], v.selectorName[i], was.selectorName[i], all);
+        text(*selectors[i], v.selectorName[i], was.selectorName[i]);
     }
-    button(m_startButton, v.start, was.start);
-    button(m_stopButton, v.stop, was.stop);
-    button(m_extraButton1, v.extra1, was.extra1);
-    button(m_extraButton2, v.extra2, was.extra2);
-    if (all || v.alarmOffEnabled != was.alarmOffEnabled) m_alarmOffButton.Enable(v.alarmOffEnabled);
+    for (const auto& [c, b] : {std::pair{&m_startButton, &MainView::start}, {&m_stopButton, &MainView::stop},
+                               {&m_extraButton1, &MainView::extra1}, {&m_extraButton2, &MainView::extra2}}) {
+        text(*c, (v.*b).caption, (was.*b).caption);
+        enable(*c, (v.*b).enabled, (was.*b).enabled);
+    }
+    for (const auto& [c, o] : {std::pair{&m_soundCheck, &Options::sound}, {&m_continuousAlarmCheck, &Options::continuousAlarm},
+                               {&m_hourlySignalCheck, &Options::hourlySignal},
+                               {&m_startMinimizedCheck, &Options::startMinimized}, {&m_autostartCheck, &Options::autostart}})
+        check(*c, v.checks.*o, was.checks.*o);
+    enable(m_alarmOffButton, v.alarmOffEnabled, was.alarmOffEnabled);
+    enable(m_soundCheck, v.soundEnabled, was.soundEnabled);
+    enable(m_continuousAlarmCheck, v.continuousAlarmEnabled, was.continuousAlarmEnabled);
     if (all || v.holdAttention != was.holdAttention) {
         Wnd().SetTopmost(v.holdAttention);
         KeepAwake(v.holdAttention);
     }
-    check(m_soundCheck, v.checks.sound, was.checks.sound);
-    check(m_continuousAlarmCheck, v.checks.continuousAlarm, was.checks.continuousAlarm);
-    check(m_hourlySignalCheck, v.checks.hourlySignal, was.checks.hourlySignal);
-    check(m_startMinimizedCheck, v.checks.startMinimized, was.checks.startMinimized);
-    check(m_autostartCheck, v.checks.autostart, was.checks.autostart);
-    if (all || v.soundEnabled != was.soundEnabled) m_soundCheck.Enable(v.soundEnabled);
-    if (all || v.continuousAlarmEnabled != was.continuousAlarmEnabled)
-        m_continuousAlarmCheck.Enable(v.continuousAlarmEnabled);
-    for (std::size_t k = 0; k < kAlarmSlotCount; ++k)
-        SetTextIfChanged(m_alarmOverview[k], v.alarmOverview[k], was.alarmOverview[k], all);
-    SetTextIfChanged(m_countdownOverview, v.countdownOverview, was.countdownOverview, all);
-    SetTextIfChanged(m_stopwatchOverview, v.stopwatchOverview, was.stopwatchOverview, all);
-    SetTextIfChanged(m_statusEdit, v.status, was.status, all);
-    SetTextIfChanged(m_clockEdit, v.clock, was.clock, all);
-    // The clock field overlaps the date line's left end and erases it when it
-    // repaints: the date is set again after it.
-    SetTextIfChanged(m_dateEdit, v.date, was.date, all || v.clock != was.clock);
+    for (std::size_t k = 0; k < kAlarmSlotCount; ++k) text(m_alarmOverview[k], v.alarmOverview[k], was.alarmOverview[k]);
+    for (const auto& [c, t] : {std::pair{&m_countdownOverview, &MainView::countdownOverview},
+                               {&m_stopwatchOverview, &MainView::stopwatchOverview}, {&m_statusEdit, &MainView::status},
+                               {&m_clockEdit, &MainView::clock}, {&m_dateEdit, &MainView::date}})
+        text(*c, v.*t, was.*t);
     // Not before the first paint: the dialog manager gives the first entry
     // field the focus once the initialisation is done, and a focus that
     // finds nothing to rest on is lost.
@@ -360,21 +340,13 @@ void HauptDlg::OnPaint() {
     m_painted = true;
     Apply(Paint(m_model));
     if (Wnd().IsIconic()) {
-        PaintMinimisedIcon();
+        PaintMinimised(Wnd(), m_hIcon);
     } else {
         DefaultPaint(Wnd());
     }
     DrawSlotLabels();
     ApplyView();
     MoveFocus(FocusAtPaint(m_model, !FocusLost()));
-}
-
-void HauptDlg::PaintMinimisedIcon() {
-    const PaintDc dc(Wnd());
-    Wnd().Send(msg::kIconEraseBkgnd, dc.Handle().value, 0);
-    const int cx = SystemMetric(sm::kCxIcon), cy = SystemMetric(sm::kCyIcon);
-    const Rect client = Wnd().ClientRect();
-    dc.DrawIcon((client.Width() - cx + 1) / 2, (client.Height() - cy + 1) / 2, m_hIcon);
 }
 
 BaseUnits HauptDlg::Units() const {
@@ -384,7 +356,7 @@ BaseUnits HauptDlg::Units() const {
 
 void HauptDlg::DrawSlotLabels() {
     hv::DrawSlotLabels(ClientDc(Wnd()), m_model.labels, ViewOf(m_model).labelActive, SlotLabelPlaces(Units()),
-                       ScaledHeight(kLabelFontHeight, Units()), m_palette);
+                       MainWindowFontsFor(Units()).label, m_palette);
 }
 
 // Nothing has it, or the dialog itself, which passes keys by: Esc would no
@@ -418,8 +390,7 @@ void HauptDlg::OnTimer(unsigned timerId) {
 // and takes the modify.
 void HauptDlg::RetryTrayIcon() {
     if (!m_model.timers.inTray) return;
-    const bool there = NotifyIcon(nim::kAdd, m_traySnapshot) || NotifyIcon(nim::kModify, m_traySnapshot);
-    AnswerTrayIcon(there, Wnd().IsVisible() && !Wnd().IsIconic());
+    AnswerTrayIcon(m_tray.AddAgain(), Wnd().IsVisible() && !Wnd().IsIconic());
 }
 
 void HauptDlg::AnswerTrayIcon(bool iconThere, bool restoredByUser) {
@@ -436,13 +407,8 @@ LResult HauptDlg::OnTrayNotify(WParam, LParam mouseMessage) {
 // hidden window without its icon could never be shown again. The screen's
 // scaling may have changed meanwhile.
 void HauptDlg::OnTaskbarCreated() {
-    ReloadTrayPictures();
+    m_tray.Load(Wnd());
     RetryTrayIcon();
-}
-
-void HauptDlg::ReloadTrayPictures() {
-    m_trayPictures = LoadTrayPictures(Wnd());
-    m_traySnapshot = TrayIconFor(Wnd(), m_trayShown, m_trayPictures);
 }
 
 LResult HauptDlg::OnStopwatchDone(WParam, LParam) {
@@ -460,7 +426,7 @@ void HauptDlg::OnThemeChanged() {
     Wnd().RedrawAll();
 }
 
-LResult HauptDlg::OnWakeDue(WParam, LParam) { return static_cast<LResult>(m_wakeDue.value_or(0)); }
+LResult HauptDlg::OnWakeDue(WParam, LParam) { return static_cast<LResult>(m_wakeTimer.Due().value_or(0)); }
 
 LResult HauptDlg::OnGdiCount(WParam, LParam) {
     const GdiLiveCount n = LiveGdiObjects();
@@ -509,7 +475,7 @@ bool HauptDlg::HandleMessage(const Message& m, LResult& result) {
     };
     // The workers end before the window goes; they post to it as they end.
     if (m.message == msg::kDestroy) {
-        if (m_model.timers.stopwatch.Running()) m_model.timers.stopwatch.Stop(MonotonicMilliseconds());
+        Closing(m_model, MonotonicMilliseconds());
         m_workers.JoinAll();
         UnmarkWindow(Wnd(), kMainWindowMark);
     }

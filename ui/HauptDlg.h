@@ -20,15 +20,12 @@
 #include "platform/Services.h"
 #include "platform/Window.h"
 #include "system/Autostart.h"
+#include "system/SettingsStore.h"
+#include "system/StopwatchThreads.h"
+#include "system/TrayIcon.h"
 #include "ui/MainWindowColours.h"
-#include "ui/SettingsStore.h"
-#include "ui/StopwatchThreads.h"
-#include "ui/TrayIcon.h"
 
 namespace hv {
-
-// Private window messages (and WM_STOPWATCHDONE of the stopwatch's worker).
-constexpr unsigned WM_TRAYNOTIFY = 0x8000 + 100;  // WM_APP + 100
 
 // The property by which a second copy of the program finds this window.
 constexpr const char* kMainWindowMark = "Horovant.Hauptfenster";
@@ -53,13 +50,11 @@ protected:
 private:
     void AddAboutToSystemMenu();
     void OnZumAlarmWecken();
-    // The wake timer set to the next ring, or cancelled, when that changed.
+    // The wake timer set to the next ring, or cancelled.
     void UpdateWakeTimer();
     // The tray icon added again: after a failed add, and when Explorer starts.
     void RetryTrayIcon();
     void AnswerTrayIcon(bool iconThere, bool restoredByUser);
-    // At the size for the window's screen now, in the record kept for the shell.
-    void ReloadTrayPictures();
     void CreateFonts();
     BaseUnits Units() const;
     // The view, the effects in order, the labels, the focus.
@@ -70,7 +65,6 @@ private:
     void SetTickTimer(std::int64_t inMs) override;
     void ApplyView();
     void Perform(const Step& step);
-    void PaintMinimisedIcon();
     bool HasFocus() const;  // the keyboard focus is on this window or one of its controls
     bool FocusLost() const;
     void MoveFocus(const FocusMove& move);
@@ -156,12 +150,9 @@ private:
     bool m_viewShown = false;
     bool m_painted = false, m_entryFieldsShown = false;
     bool m_displayTicking = false;  // the display timer is set
-    TrayPictures m_trayPictures;  // at the window's screen's size
-    TrayIconData m_traySnapshot;  // the icon as added, to add it again
-    TrayView m_trayShown;         // what its picture and tip say now
+    TrayIcon m_tray;
     unsigned m_taskbarCreated = 0;  // the registered message, known at run time
     WakeTimer m_wakeTimer;
-    std::optional<std::int64_t> m_wakeDue;  // what the wake timer was last set to
 };
 
 }  // namespace hv

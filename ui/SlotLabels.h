@@ -13,14 +13,10 @@
 
 namespace hv {
 
-// Arial of `height` pixels (16 at 96 DPI), normal weight, antialiased,
-// tilted by a tenth of a degree.
-FontSpec LabelFontSpec(int height);
-
 // Draws the labels onto `dc` at their places; the font is created, selected
 // and freed here.
 void DrawSlotLabels(const DeviceContext& dc, const std::array<std::string, kLabelCount>& labels,
                     const std::array<bool, kLabelCount>& active, const std::array<SlotLabelPlace, 6>& places,
-                    int fontHeight, const Palette& palette);
+                    const FontSpec& fontSpec, const Palette& palette);
 
 }  // namespace hv

@@ -104,4 +104,12 @@ void DefaultPaint(const Window& window) {
     if (BeginPaint(hwnd, &ps)) EndPaint(hwnd, &ps);
 }
 
+void PaintMinimised(const Window& window, IconHandle icon) {
+    const PaintDc dc(window);
+    window.Send(WM_ICONERASEBKGND, dc.Handle().value, 0);
+    const int cx = GetSystemMetrics(SM_CXICON), cy = GetSystemMetrics(SM_CYICON);
+    const Rect client = window.ClientRect();
+    dc.DrawIcon((client.Width() - cx + 1) / 2, (client.Height() - cy + 1) / 2, icon);
+}
+
 }  // namespace hv

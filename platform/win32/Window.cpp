@@ -54,6 +54,12 @@ void Window::SetTopmost(bool on) const {
                  SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
+void Window::PlaceBehind(const Window& sibling) const {
+    const HWND hwnd = ToHwnd(m_handle);
+    SetWindowLongPtrW(hwnd, GWL_STYLE, GetWindowLongPtrW(hwnd, GWL_STYLE) | WS_CLIPSIBLINGS);
+    SetWindowPos(hwnd, ToHwnd(sibling.Handle()), 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
 void Window::FlashUntilInFront() const {
     FLASHWINFO flash{sizeof flash, ToHwnd(m_handle), FLASHW_ALL | FLASHW_TIMERNOFG, 0, 0};
     FlashWindowEx(&flash);

@@ -84,7 +84,10 @@ struct Rig {
     Effects Stop() { return Stopp(m, file, mono); }
     Effects Extra1() { return Zusatzfunktion1(m, file, mono); }
     Effects Extra2() { return Zusatzfunktion2(m, file, mono); }
-    Effects Tick(std::int64_t wallMs) { return SecondTick(m, file, wallMs, mono, CivilTime).effects; }
+    // After `monoStep` ms more on the monotonic clock.
+    Effects Tick(std::int64_t wallMs, std::int64_t monoStep = 0) {
+        return SecondTick(m, file, wallMs, mono += monoStep, CivilTime).effects;
+    }
 };
 
 // The shared buttons in one line: each caption, "+" enabled, "-" not.

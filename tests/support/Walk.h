@@ -17,6 +17,7 @@
 #include "engine/ClockText.h"
 #include "engine/LabelText.h"
 #include "engine/NextRing.h"
+#include "platform/Constants.h"
 #include "tests/support/Rig.h"
 
 namespace hvtest {
@@ -129,9 +130,9 @@ private:
             m_seen[static_cast<std::size_t>(open)].reset();
         Command("Start " + e.hours + "|" + e.minutes + "|" + e.seconds, done);
     }
-    void TrayMouse(unsigned msg) {  // only a button's release brings the window back
-        Command("tray notify " + std::to_string(msg), TrayNotify(*m, msg));
-        Fail(m->timers.inTray == (msg == kLButtonUp || msg == kRButtonUp), "tray icon and " + last);
+    void TrayMouse(unsigned mouse) {  // only a button's release brings the window back
+        Command("tray notify " + std::to_string(mouse), TrayNotify(*m, mouse));
+        Fail(m->timers.inTray == (mouse == msg::kLButtonUp || mouse == msg::kRButtonUp), "tray icon and " + last);
     }
     Effects Acknowledged(const Effects& e) {  // nothing rang: the missed alarms' notice is acknowledged
         if (!m_wasRinging) m_said = 0;

@@ -1,4 +1,4 @@
-#include "ui/StopwatchThreads.h"
+#include "system/StopwatchThreads.h"
 
 #include <algorithm>
 

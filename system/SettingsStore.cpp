@@ -1,4 +1,4 @@
-#include "ui/SettingsStore.h"
+#include "system/SettingsStore.h"
 
 #include "model/SettingsPath.h"
 #include "platform/Services.h"
