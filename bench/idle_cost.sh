@@ -1,13 +1,15 @@
 #!/usr/bin/env bash
 # CPU time of Horovant.exe sitting idle (main window shown, nothing running)
-# against the bare dialog hvbare.exe (the same template, and a clock that
-# ticks once a second) under Wine in a virtual display. Each runs in its own
-# Wine prefix, so each has a wineserver of its own, whose work on the
-# program's behalf (timers, messages) counts with the program. Both run at
-# the same time and are read over the same spans, so that a busy spell of
-# the shared machine hits both alike. Prints user+system CPU per minute of
-# wall clock, program and server, per round, the medians and the median of
-# the rounds' ratios.
+# against two yardsticks under Wine in a virtual display: the bare dialog
+# hvbare.exe (the same template, and a clock that ticks once a second) and a
+# minimal dialog (one static text set once a second); with the stopwatch
+# running, also the bare dialog setting the stopwatch's field ten times a
+# second. Each runs in its own Wine prefix, so each has a wineserver of its
+# own, whose work on the program's behalf (timers, messages) counts with the
+# program. All run at the same time and are read over the same spans, so that
+# a busy spell of the shared machine hits all alike. Prints user+system CPU
+# per minute of wall clock, program and server, per round, the medians and
+# the median of the rounds' ratios.
 # Usage: [HV_IDLE_IN_TRAY=1] [HV_IDLE_ARMED=1] [HV_IDLE_STOPWATCH=1] bench/idle_cost.sh <win-build-dir> [seconds per round] [rounds]
 #        (not part of the tests)
 set -eEuo pipefail
@@ -23,27 +25,32 @@ done
 
 # shellcheck source=e2e/rig.sh
 source "$root/e2e/rig.sh"
-bare_prefix="" bare_pid=""
+# The yardsticks: name, hvbare.exe's argument.
+names=(bare minimal) args=("" minimal)
+[[ ${HV_IDLE_STOPWATCH:-} == 1 ]] && names+=(tenths) args+=(tenths)
+prefixes=() base_pids=()
 bench_down() {
-  if [[ -n $bare_pid ]]; then kill "$bare_pid" 2>/dev/null || true; wait "$bare_pid" 2>/dev/null || true; fi
-  [[ -z $bare_prefix ]] || WINEPREFIX=$bare_prefix wineserver -k >/dev/null 2>&1 || true
+  local i
+  for i in "${!base_pids[@]}"; do kill "${base_pids[i]}" 2>/dev/null || true; wait "${base_pids[i]}" 2>/dev/null || true; done
+  for i in "${!prefixes[@]}"; do WINEPREFIX=${prefixes[i]} wineserver -k >/dev/null 2>&1 || true; done
   rig_down
 }
 trap bench_down EXIT
 rig_up
 
-# The rig's prefix is Horovant's; the bare dialog gets a second one on the
-# same display. Its first boot fails now and then and the prefix works all
-# the same: what counts is that a program runs in it, the boot's last step.
-hv_prefix=$WINEPREFIX bare_prefix="$HV_TMP/prefix-bare"
-in_bare() { WINEPREFIX=$bare_prefix "$@"; }
-in_bare rig_boot_prefix || { echo "bench: second Wine prefix did not come up" >&2; exit 1; }
+# The rig's prefix is Horovant's; each yardstick gets one of its own on the
+# same display. A first boot fails now and then and the prefix works all the
+# same: what counts is that a program runs in it, the boot's last step.
+hv_prefix=$WINEPREFIX
+for name in "${names[@]}"; do
+  prefixes+=("$HV_TMP/prefix-$name")
+  WINEPREFIX=${prefixes[-1]} rig_boot_prefix || { echo "bench: Wine prefix for $name did not come up" >&2; exit 1; }
+done
 
 # Xvfb leaves the pointer in the middle of the screen, over a window, and
 # Wine then polls the control under it every 10 ms. A user's idle pointer is
-# elsewhere: in the corner here, told to both servers (each keeps its own).
-drv pointer 0 0 >/dev/null
-in_bare drv pointer 0 0 >/dev/null
+# elsewhere: in the corner here, told to every server (each keeps its own).
+for prefix in "$hv_prefix" "${prefixes[@]}"; do WINEPREFIX=$prefix drv pointer 0 0 >/dev/null; done
 
 hv_dir=$(install_dir Horovant)
 # HV_IDLE_ARMED=1: the four alarms armed, so that each tick also works out
@@ -54,26 +61,29 @@ if [[ ${HV_IDLE_ARMED:-} == 1 ]]; then
 fi
 app_start "$hv_dir"
 hv_pid=$HV_APP_PID
-mkdir -p "$bare_prefix/drive_c/Bare"
-cp "$HV_WIN_BUILD/hvbare.exe" "$bare_prefix/drive_c/Bare/"
-(cd "$bare_prefix/drive_c/windows" &&
-  WINEPREFIX=$bare_prefix exec wine "$bare_prefix/drive_c/Bare/hvbare.exe" </dev/null >>"$HV_TMP/bare.log" 2>&1) &
-bare_pid=$!
+for i in "${!names[@]}"; do
+  mkdir -p "${prefixes[i]}/drive_c/Bare"
+  cp "$HV_WIN_BUILD/hvbare.exe" "${prefixes[i]}/drive_c/Bare/"
+  (cd "${prefixes[i]}/drive_c/windows" && WINEPREFIX=${prefixes[i]} exec wine "${prefixes[i]}/drive_c/Bare/hvbare.exe" \
+    ${args[i]} </dev/null >>"$HV_TMP/${names[i]}.log" 2>&1) &
+  base_pids+=($!)
+done
 
-# Both windows are captioned Horovant, each on its own Wine server; shown,
-# and not under the pointer.
-for run in "" in_bare; do
-  $run drv wait-window Horovant 30000 1000 >/dev/null || { echo "bench: ${run:+bare }window did not appear" >&2; exit 1; }
-  read -r x y _ _ <<<"$($run drv winrect Horovant)"
-  { [[ $($run drv dump Horovant | cut -f6 | head -n1) == 1 ]] && ((x > 0 || y > 0)); } || { echo "bench: ${run:+bare }window hidden or under the pointer" >&2; exit 1; }
+# Every window is captioned Horovant, each on its own Wine server; shown, and
+# not under the pointer.
+for prefix in "$hv_prefix" "${prefixes[@]}"; do
+  run() { WINEPREFIX=$prefix drv "$@"; }
+  run wait-window Horovant 30000 1000 >/dev/null || { echo "bench: window in $prefix did not appear" >&2; exit 1; }
+  read -r x y _ _ <<<"$(run winrect Horovant)"
+  { [[ $(run dump Horovant | cut -f6 | head -n1) == 1 ]] && ((x > 0 || y > 0)); } || { echo "bench: window in $prefix hidden or under the pointer" >&2; exit 1; }
 done
 # HV_IDLE_STOPWATCH=1: Horovant's stopwatch runs (shown, or hidden with
-# HV_IDLE_IN_TRAY=1); the bare dialog still ticks once a second.
+# HV_IDLE_IN_TRAY=1); the yardsticks stay as they are.
 if [[ ${HV_IDLE_STOPWATCH:-} == 1 ]]; then
   { drv click Horovant 1013 && drv click Horovant 1001; } >/dev/null || { echo "bench: the stopwatch did not start" >&2; exit 1; }
 fi
 # HV_IDLE_IN_TRAY=1: Horovant waits hidden in the notification area, where
-# its tip follows the state; the bare dialog stays shown.
+# its tip follows the state; the yardsticks stay shown.
 if [[ ${HV_IDLE_IN_TRAY:-} == 1 ]]; then
   drv click Horovant 3 >/dev/null || { echo "bench: the tray button did not take" >&2; exit 1; }
 fi
@@ -98,11 +108,13 @@ stat_of() {
   echo "$((f[11] + f[12])) ${f[19]}"
 }
 
-# Wine starts the program itself in the process that ran `wine`.
-for pid in "$hv_pid" "$bare_pid"; do
+# Wine starts each program itself in the process that ran `wine`.
+for pid in "$hv_pid" "${base_pids[@]}"; do
   [[ $(<"/proc/$pid/comm") == @(Horovant|hvbare).exe ]] || { echo "bench: process $pid is not the program" >&2; exit 1; }
 done
-pids=("$hv_pid" "$(server_of "$hv_prefix")" "$bare_pid" "$(server_of "$bare_prefix")")
+# Pairs of program and server: Horovant first, then each yardstick.
+pids=("$hv_pid" "$(server_of "$hv_prefix")")
+for i in "${!names[@]}"; do pids+=("${base_pids[i]}" "$(server_of "${prefixes[i]}")"); done
 starts=()
 for pid in "${pids[@]}"; do starts+=("$(stat_of "$pid" | cut -d' ' -f2)"); done
 hz=$(getconf CLK_TCK)
@@ -112,7 +124,9 @@ hz=$(getconf CLK_TCK)
 sleep 60
 
 median_of() { printf '%s\n' "$@" | sort -g | sed -n "$(($# / 2 + 1))p"; }
-hv_prog=() hv_srv=() hv_tot=() bare_prog=() bare_srv=() bare_tot=() ratios=()
+ratio() { LC_ALL=C awk -v a="$1" -v b="$2" 'BEGIN { print (b > 0 ? sprintf("%.2f", a / b) : "inf") }'; }
+all=(Horovant "${names[@]}")
+declare -A prog srv tot ratios
 echo "CPU ms per minute, user+system, program + its Wine server ($rounds rounds of $seconds s, side by side):"
 for ((r = 1; r <= rounds; r++)); do
   before=() d=()
@@ -125,13 +139,22 @@ for ((r = 1; r <= rounds; r++)); do
     [[ $start == "${starts[i]}" ]] || { echo "bench: process ${pids[i]} ended" >&2; exit 1; }
     d+=("$(((2 * (ticks - ${before[i]%% *}) * 60000 * 1000000000 / hz / (t1 - t0) + 1) / 2))")  # rounded
   done
-  hv_prog+=("${d[0]}") hv_srv+=("${d[1]}") hv_tot+=("$((d[0] + d[1]))")
-  bare_prog+=("${d[2]}") bare_srv+=("${d[3]}") bare_tot+=("$((d[2] + d[3]))")
-  ratios+=("$(LC_ALL=C awk -v a="${hv_tot[-1]}" -v b="${bare_tot[-1]}" 'BEGIN { print (b > 0 ? sprintf("%.1f", a / b) : "inf") }')")
-  printf '  round %d: Horovant %5d + %5d = %5d, bare %5d + %5d = %5d, ratio %s\n' "$r" \
-    "${d[0]}" "${d[1]}" "${hv_tot[-1]}" "${d[2]}" "${d[3]}" "${bare_tot[-1]}" "${ratios[-1]}"
+  line="  round $r:"
+  for i in "${!all[@]}"; do
+    n=${all[i]} p=${d[2 * i]} s=${d[2 * i + 1]}
+    prog[$n]+=" $p" srv[$n]+=" $s" tot[$n]+=" $((p + s))"
+    line+=" $n $p + $s = $((p + s)),"
+  done
+  for n in "${names[@]}"; do
+    ratios[$n]+=" $(ratio $((d[0] + d[1])) "${tot[$n]##* }")"
+    line+=" /$n $(ratio $((d[0] + d[1])) "${tot[$n]##* }")"
+  done
+  echo "$line"
 done
 echo "medians (ms per minute; each process's CPU is read in steps of $((1000 / hz)) ms):"
-echo "  Horovant: program $(median_of "${hv_prog[@]}"), server $(median_of "${hv_srv[@]}"), total $(median_of "${hv_tot[@]}")"
-echo "  bare:     program $(median_of "${bare_prog[@]}"), server $(median_of "${bare_srv[@]}"), total $(median_of "${bare_tot[@]}")"
-echo "median ratio Horovant/bare (total): $(median_of "${ratios[@]}")"
+for n in "${all[@]}"; do
+  # shellcheck disable=SC2086 # the lists are space-separated numbers
+  printf '  %-9s program %s, server %s, total %s\n' "$n:" "$(median_of ${prog[$n]})" "$(median_of ${srv[$n]})" "$(median_of ${tot[$n]})"
+done
+# shellcheck disable=SC2086
+for n in "${names[@]}"; do echo "median ratio Horovant/$n (total): $(median_of ${ratios[$n]})"; done

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "engine/ClockText.h"
 #include "model/Calendar.h"
 
 namespace hv {
@@ -21,12 +22,6 @@ std::optional<std::int64_t> DigitsValue(const std::string& text) {
     return value;
 }
 
-std::string TwoDigitText(std::int64_t v) {
-    char buffer[4];
-    std::snprintf(buffer, sizeof buffer, "%02d", static_cast<int>(v));
-    return buffer;
-}
-
 // "%03d", of which the stored field keeps the first three characters.
 std::string StoredPart(std::int64_t v) {
     char buffer[24];
@@ -42,7 +37,7 @@ std::optional<AlarmTarget> AlarmEntry(const std::array<std::string, 3>& hms) {
     for (std::size_t i = 0; i < 3; ++i) {
         const auto value = DigitsValue(hms[i]);
         if (!value || *value > kMax[i]) return std::nullopt;
-        parts[i] = TwoDigitText(*value);
+        parts[i] = TwoDigits(static_cast<int>(*value));
     }
     return AlarmTarget{parts[0], parts[1], parts[2]};
 }

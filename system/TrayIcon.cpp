@@ -30,8 +30,13 @@ bool TrayIcon::Add(const TrayView& view) {
 
 void TrayIcon::Show(const TrayView& view) {
     if (view == m_shown) return;
+    const bool newPicture = view.activeIcon != m_shown.activeIcon;
     Fill(view);
-    NotifyIcon(nim::kModify, m_data);
+    // The tip alone while the picture stays: each second of a running
+    // stopwatch or countdown, and a picture sent makes the shell copy it.
+    TrayIconData change = m_data;
+    if (!newPicture) change.flags = nim::kFlagTip;
+    NotifyIcon(nim::kModify, change);
 }
 
 bool TrayIcon::AddAgain() { return NotifyIcon(nim::kAdd, m_data) || NotifyIcon(nim::kModify, m_data); }

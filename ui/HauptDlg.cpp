@@ -493,8 +493,12 @@ bool HauptDlg::HandleMessage(const Message& m, LResult& result) {
         return true;
     }
     // A button that disables itself (Stopp, the extra functions, "Alarm aus")
-    // or a tick that disables the focused one takes the focus with it.
-    const bool hadFocus = (m.message == msg::kCommand || m.message == msg::kTimer) && HasFocus();
+    // or a tick that disables the focused one takes the focus with it. A
+    // field's own notices (EN_CHANGE, ...) and the display tick disable
+    // nothing, and come ten times a second while the stopwatch is shown.
+    const bool mayDisable = (m.message == msg::kCommand && m.wParam >> 16 <= 1) ||
+                            (m.message == msg::kTimer && m.wParam != kDisplayTimer);
+    const bool hadFocus = mayDisable && HasFocus();
     const bool handled = DispatchMessageMap(*this, kMessageMap, m, result) || Dialog::HandleMessage(m, result);
     if (hadFocus && FocusLost()) MoveFocus(FocusWhenLost(m_model));
     return handled;
