@@ -4,6 +4,7 @@
 // and at any scaling.
 #include <gtest/gtest.h>
 
+#include "engine/Fonts.h"
 #include "engine/Layout.h"
 #include "engine/TrayTip.h"
 #include "tests/support/Rig.h"
@@ -168,8 +169,12 @@ TEST(Layout, LabelsMoveWithTheDialogsUnits) {
         EXPECT_GT(p[4].colon.x, p[4].beforeOverview.x + 60 * u.x / 4) << u.x;
         EXPECT_LT(p[4].colon.x, 299 * u.x / 4) << u.x;
     }
-    EXPECT_EQ(ScaledHeight(16, {6, 13}), 16);
-    EXPECT_EQ(ScaledHeight(70, {9, 20}), 108);
+    // The window's own fonts grow with them.
+    const MainWindowFonts standard = MainWindowFontsFor({6, 13}), large = MainWindowFontsFor({9, 20});
+    EXPECT_EQ(std::vector<int>({standard.clock.height, standard.date.height, standard.overview.height,
+                                standard.label.height, large.clock.height, large.label.height}),
+              std::vector<int>({70, 18, 16, 16, 108, 25}));
+    EXPECT_TRUE(large.clock.weight == 700 && large.label.weight == 400 && large.label.escapement == 1);
 }
 
 }  // namespace
