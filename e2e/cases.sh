@@ -403,7 +403,7 @@ case_alarm_and_countdown_ring() {
 # device context. Stopp, pressed with the mouse, disables itself and leaves
 # the focus on the stopwatch's selector; the reading stays held.
 case_stopwatch_and_gdi_objects() {
-  local i held dir && dir=$(install_dir Horovant)
+  local i held clock dir && dir=$(install_dir Horovant)
   start_and_wait "$dir" || return
   drv_expect "GDI objects after the start" "3 1 0" gdi Horovant
   act click 1013 && act click 1001 # the stopwatch's selector, Start
@@ -411,10 +411,14 @@ case_stopwatch_and_gdi_objects() {
     act click 3             # into the tray
     act tray Horovant 0x202 # and back
   done
-  # Hidden, the reading rests (no display tick); shown again, it is current at once.
-  act click 3 && held=$(value "$(drv dump Horovant)" 1017 text) && sleep 1
-  expect "the reading while hidden" "$(value "$(drv dump Horovant)" 1017 text)" "$held"
+  # Hidden, the reading and the clock rest; shown again, they are current at once.
+  act click 3 && held=$(drv dump Horovant) && sleep 2 && clock=$(drv dump Horovant)
+  expect "the reading and the clock while hidden" "$(value "$clock" 1017 text)$(value "$clock" 1000 text)" \
+    "$(value "$held" 1017 text)$(value "$held" 1000 text)"
+  held=$(value "$held" 1017 text)
   act tray Horovant 0x202 && ! is 1017 text "$held" || fail_because "the reading not current when shown again"
+  clock=$(value "$(drv dump Horovant)" 1000 text)
+  (($(date +%s) - $(date -d "${clock// /}" +%s) <= 1)) || fail_because "the clock '$clock' not current when shown again"
   drv_expect "GDI objects after 1000 repaints" "3 1 0" gdi Horovant 1000
   act click 1003 # Stoppuhr anhalten
   held=$(value "$(drv dump Horovant)" 1017 text)

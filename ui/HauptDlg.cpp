@@ -235,6 +235,7 @@ void HauptDlg::Perform(const Step& step) {
             // restored as well.
             if (step.kind == Step::BringBack) Wnd().Show(Wnd().IsIconic() ? sw::kRestore : sw::kShow);
             else if (wasHidden || Wnd().IsIconic()) Wnd().Show(sw::kShowNoActivate);
+            ApplyView();  // the fields that waited while it was hidden
             m_tray.Remove();
             Wnd().KillTimer(kTrayRetryTimer);
             if (step.kind == Step::Alert) Wnd().FlashUntilInFront();
@@ -275,7 +276,7 @@ void HauptDlg::Perform(const Step& step) {
 
 // Writes what changed since the last time; everything the first time.
 void HauptDlg::ApplyView() {
-    const MainView v = ViewOf(m_model);
+    MainView v = ViewOf(m_model);
     const MainView& was = m_shown;
     const bool all = !m_viewShown;
     const auto text = [&](const Control& c, const std::string& now, const std::string& before) {
@@ -309,11 +310,18 @@ void HauptDlg::ApplyView() {
         Wnd().SetTopmost(v.holdAttention);
         KeepAwake(v.holdAttention);
     }
-    for (std::size_t k = 0; k < kAlarmSlotCount; ++k) text(m_alarmOverview[k], v.alarmOverview[k], was.alarmOverview[k]);
+    // Hidden, the fields wait until the window shows again: nobody reads
+    // them, and a text set costs the same hidden as shown, each second.
+    const bool seen = all || Wnd().IsVisible();
+    const auto field = [&](const Control& c, std::string& now, const std::string& before) {
+        if (seen) text(c, now, before);
+        else now = before;  // what the field still shows
+    };
+    for (std::size_t k = 0; k < kAlarmSlotCount; ++k) field(m_alarmOverview[k], v.alarmOverview[k], was.alarmOverview[k]);
     for (const auto& [c, t] : {std::pair{&m_countdownOverview, &MainView::countdownOverview},
                                {&m_stopwatchOverview, &MainView::stopwatchOverview}, {&m_statusEdit, &MainView::status},
                                {&m_clockEdit, &MainView::clock}, {&m_dateEdit, &MainView::date}})
-        text(*c, v.*t, was.*t);
+        field(*c, v.*t, was.*t);
     // Not before the first paint: the dialog manager gives the first entry
     // field the focus once the initialisation is done, and a focus that
     // finds nothing to rest on is lost.
