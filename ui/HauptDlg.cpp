@@ -310,9 +310,9 @@ void HauptDlg::ApplyView() {
         Wnd().SetTopmost(v.holdAttention);
         KeepAwake(v.holdAttention);
     }
-    // Hidden, the fields wait until the window shows again: nobody reads
-    // them, and a text set costs the same hidden as shown, each second.
-    const bool seen = all || Wnd().IsVisible();
+    // Hidden or minimised, the fields wait until the window shows again:
+    // nobody reads them, and a text set costs as much as when shown.
+    const bool seen = all || (Wnd().IsVisible() && !Wnd().IsIconic());
     const auto field = [&](const Control& c, std::string& now, const std::string& before) {
         if (seen) text(c, now, before);
         else now = before;  // what the field still shows
@@ -489,7 +489,10 @@ bool HauptDlg::HandleMessage(const Message& m, LResult& result) {
     }
     // Seen, and left to the default processing as well.
     if (m.message == msg::kSysColorChange || m.message == msg::kSettingChange) OnThemeChanged();
-    if (m.message == msg::kSize) UpdateDisplayTick();  // minimised or restored
+    if (m.message == msg::kSize) {  // minimised or restored: the fields catch up before they paint
+        ApplyView();
+        UpdateDisplayTick();
+    }
     // Not handled: the dialog manager's own answer rescales the dialog.
     if (m.message == msg::kDpiChanged) {
         Wnd().Post(WM_DPIDONE, 0, 0);
