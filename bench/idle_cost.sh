@@ -146,8 +146,8 @@ for ((r = 1; r <= rounds; r++)); do
     line+=" $n $p + $s = $((p + s)),"
   done
   for n in "${names[@]}"; do
-    ratios[$n]+=" $(ratio $((d[0] + d[1])) "${tot[$n]##* }")"
-    line+=" /$n $(ratio $((d[0] + d[1])) "${tot[$n]##* }")"
+    q=$(ratio $((d[0] + d[1])) "${tot[$n]##* }")
+    ratios[$n]+=" $q" line+=" /$n $q"
   done
   echo "$line"
 done

@@ -192,7 +192,7 @@ void HauptDlg::Apply(const Effects& effects) {
 // Set anew at each display tick, for just after the next tenth; none while
 // the window is hidden or minimised. Seen again, it shows the reading at once.
 void HauptDlg::UpdateDisplayTick() {
-    const auto in = DisplayTickInMs(m_model, Wnd().IsVisible() && !Wnd().IsIconic(), MonotonicMilliseconds());
+    const auto in = DisplayTickInMs(m_model, Seen(), MonotonicMilliseconds());
     if (in && !m_displayTicking) {
         DisplayTick(m_model);
         ApplyView();
@@ -312,7 +312,7 @@ void HauptDlg::ApplyView() {
     }
     // Hidden or minimised, the fields wait until the window shows again:
     // nobody reads them, and a text set costs as much as when shown.
-    const bool seen = all || (Wnd().IsVisible() && !Wnd().IsIconic());
+    const bool seen = all || Seen();
     const auto field = [&](const Control& c, std::string& now, const std::string& before) {
         if (seen) text(c, now, before);
         else now = before;  // what the field still shows
@@ -374,6 +374,8 @@ bool HauptDlg::FocusLost() const {
     return !focus.IsValid() || focus == Wnd();
 }
 
+bool HauptDlg::Seen() const { return Wnd().IsVisible() && !Wnd().IsIconic(); }
+
 bool HauptDlg::HasFocus() const {
     const Window focus = FocusedWindow();
     return focus.IsValid() && (focus == Wnd() || Wnd().Item(focus.ControlId()) == focus);
@@ -398,7 +400,7 @@ void HauptDlg::OnTimer(unsigned timerId) {
 // and takes the modify.
 void HauptDlg::RetryTrayIcon() {
     if (!m_model.timers.inTray) return;
-    AnswerTrayIcon(m_tray.AddAgain(), Wnd().IsVisible() && !Wnd().IsIconic());
+    AnswerTrayIcon(m_tray.AddAgain(), Seen());
 }
 
 void HauptDlg::AnswerTrayIcon(bool iconThere, bool restoredByUser) {

@@ -65,6 +65,7 @@ private:
     void SetTickTimer(std::int64_t inMs) override;
     void ApplyView();
     void Perform(const Step& step);
+    bool Seen() const;      // shown, and not minimised
     bool HasFocus() const;  // the keyboard focus is on this window or one of its controls
     bool FocusLost() const;
     void MoveFocus(const FocusMove& move);
